@@ -1,0 +1,65 @@
+#pragma once
+// Everything the program asks of the desktop goes through this one interface: the Win32
+// implementation is the only code that touches system colours, dialogs, sound, the registry, files
+// and the process; tests pass a recording fake instead.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/colour.h"
+
+namespace chelan {
+
+// A window handle as the portable code sees it: only passed through, never looked into.
+using NativeWindow = void*;
+
+enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+
+struct LocalTime {
+  int year = 0, month = 0, day = 0;
+  int hour = 0, minute = 0, second = 0;
+};
+
+class Services {
+ public:
+  virtual ~Services() = default;
+
+  // System colours: one element, one colour, one call; the result is not examined.
+  virtual void SetSysColor(int element, ColorValue colour) = 0;
+
+  // Sound: one channel for the whole program, a new sound replaces the playing one. A file that
+  // cannot be played is silent.
+  virtual void PlaySound(const std::wstring& path, bool loop) = 0;
+  virtual void StopSound() = 0;
+
+  // A modal box with an OK button only; without an owner it is modal to the whole program.
+  virtual void MessageBox(NativeWindow owner, const std::wstring& text, const std::wstring& title,
+                          MessageIcon icon) = 0;
+
+  // The per-user settings store, by application, section and key.
+  virtual std::wstring GetSetting(const std::wstring& application, const std::wstring& section,
+                                  const std::wstring& key, const std::wstring& fallback) = 0;
+  virtual void SaveSetting(const std::wstring& application, const std::wstring& section,
+                           const std::wstring& key, const std::wstring& value) = 0;
+
+  // Files. The program folder has no trailing separator.
+  virtual std::wstring ProgramFolder() = 0;
+  // Looks the path's last part up ignoring case among ordinary files (not folders, hidden or
+  // system files) and gives the name as stored, or an empty name when there is none.
+  virtual std::wstring StoredFileName(const std::wstring& path) = 0;
+  // The whole file as bytes, or nothing when it cannot be opened.
+  virtual std::optional<std::string> ReadFileBytes(const std::wstring& path) = 0;
+  // Writes the bytes beside the file and then puts them in its place in one step, so that a failed
+  // write leaves the old file whole. False when nothing was replaced.
+  virtual bool ReplaceFile(const std::wstring& path, std::string_view bytes) = 0;
+  // Whether the file can be opened for reading.
+  virtual bool FileOpens(const std::wstring& path) = 0;
+
+  // Ends the program at once, running no window's closing step. The fake returns, so callers stop
+  // what they were doing right after calling it.
+  virtual void EndProgram() = 0;
+
+  virtual LocalTime Now() = 0;
+};
+
+}  // namespace chelan

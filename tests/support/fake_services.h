@@ -1,0 +1,79 @@
+#pragma once
+// A recording stand-in for the desktop: every call is logged in order, answers are scripted, and
+// files live in memory. Used by the unit tests and by the Windows tests.
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/services.h"
+
+namespace chelan::testing {
+
+struct ShownMessage {
+  std::wstring text;
+  std::wstring title;
+  MessageIcon icon;
+  bool operator==(const ShownMessage&) const = default;
+};
+
+struct SysColorWrite {
+  int element;
+  ColorValue colour;
+  bool operator==(const SysColorWrite&) const = default;
+};
+
+struct PlayedSound {
+  std::wstring path;
+  bool loop;
+  bool operator==(const PlayedSound&) const = default;
+};
+
+class FakeServices : public Services {
+ public:
+  // Every call in order, one line each ("SetSysColor 15 7260210", "MessageBox 澈岚提示 …").
+  std::vector<std::wstring> calls;
+  std::vector<ShownMessage> messages;
+  std::vector<SysColorWrite> sysColors;
+  std::vector<PlayedSound> sounds;
+  int endProgramCalls = 0;
+
+  // Scripted world.
+  std::wstring programFolder = L"C:\\Chelan";
+  LocalTime now{2026, 12, 9, 14, 5, 9};
+  bool failWrites = false;
+  // Runs inside each MessageBox call, as a real box would let other code run while it is open.
+  std::function<void(const ShownMessage&)> onMessage;
+
+  // Files by path; the lookup ignores case and both kinds of slash, as Windows does.
+  void PutFile(const std::wstring& path, const std::string& bytes);
+  std::optional<std::string> FileBytes(const std::wstring& path) const;
+  // The settings store, by "application|section|key".
+  std::map<std::wstring, std::wstring> settings;
+
+  void SetSysColor(int element, ColorValue colour) override;
+  void PlaySound(const std::wstring& path, bool loop) override;
+  void StopSound() override;
+  void MessageBox(NativeWindow owner, const std::wstring& text, const std::wstring& title,
+                  MessageIcon icon) override;
+  std::wstring GetSetting(const std::wstring& application, const std::wstring& section,
+                          const std::wstring& key, const std::wstring& fallback) override;
+  void SaveSetting(const std::wstring& application, const std::wstring& section,
+                   const std::wstring& key, const std::wstring& value) override;
+  std::wstring ProgramFolder() override;
+  std::wstring StoredFileName(const std::wstring& path) override;
+  std::optional<std::string> ReadFileBytes(const std::wstring& path) override;
+  bool ReplaceFile(const std::wstring& path, std::string_view bytes) override;
+  bool FileOpens(const std::wstring& path) override;
+  void EndProgram() override;
+  LocalTime Now() override;
+
+ private:
+  struct File {
+    std::wstring storedPath;
+    std::string bytes;
+  };
+  std::map<std::wstring, File> files_;  // by folded path
+};
+
+}  // namespace chelan::testing

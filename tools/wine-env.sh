@@ -1,0 +1,66 @@
+# Shared Wine and display helpers of the project's scripts; source it, then call the functions.
+# The prefix lives in the build folder; the persistent wine server makes each Wine process start fast.
+chelan_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX="${CHELAN_WINEPREFIX:-$chelan_root/build/wineprefix}"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+# Creates the prefix once, with window frames drawn by Wine (no window manager here) and no audio
+# device, so that sound calls fail fast instead of waiting for one.
+chelan_wine_prefix() {
+  [ -f "$WINEPREFIX/.chelan-ready" ] && return 0
+  mkdir -p "$WINEPREFIX"
+  wine wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  local reg="$WINEPREFIX/chelan.reg"
+  cat > "$reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Decorated"="N"
+
+[HKEY_CURRENT_USER\Software\Wine\Drivers]
+"Audio"=""
+REG
+  wine regedit /S "$reg" >/dev/null 2>&1 || true
+  wineserver -w
+  touch "$WINEPREFIX/.chelan-ready"
+}
+
+# Starts a virtual display when there is none; sets chelan_xvfb_pid when it started one.
+chelan_display_up() {
+  chelan_xvfb_pid=""
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n
+  for n in $(seq 90 120); do
+    [ -e "/tmp/.X$n-lock" ] && continue
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    chelan_xvfb_pid=$!
+    export DISPLAY=":$n"
+    local i
+    for i in $(seq 1 100); do
+      xdpyinfo >/dev/null 2>&1 && return 0
+      kill -0 "$chelan_xvfb_pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    unset DISPLAY
+  done
+  echo "no virtual display could be started" >&2
+  return 1
+}
+
+# Prefix, display and a persistent wine server whose pipes do not hold up the caller.
+chelan_wine_up() {
+  chelan_wine_prefix
+  chelan_display_up
+  wineserver -p </dev/null >/dev/null 2>&1
+}
+
+chelan_wine_down() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${chelan_xvfb_pid:-}" ]; then
+    kill "$chelan_xvfb_pid" 2>/dev/null || true
+    wait "$chelan_xvfb_pid" 2>/dev/null || true
+  fi
+}
