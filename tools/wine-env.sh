@@ -6,23 +6,24 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
-# Creates the prefix once, with window frames drawn by Wine (no window manager here) and no audio
-# device, so that sound calls fail fast instead of waiting for one.
+# Creates the prefix once, with window frames drawn by Wine and windows it does not hand to a window
+# manager (there is none: hiding a window would wait 2 s for one), and no audio device, so that sound
+# calls fail fast instead of waiting for one.
 chelan_wine_prefix() {
   [ -f "$WINEPREFIX/.chelan-ready" ] && return 0
   mkdir -p "$WINEPREFIX"
   wine wineboot -i >/dev/null 2>&1 || true
   wineserver -w
+  # Chinese texts need a CJK font wherever Windows would use its own faces. The file is UTF-16, the
+  # form regedit takes for names outside ASCII.
   local reg="$WINEPREFIX/chelan.reg"
-  cat > "$reg" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Decorated"="N"
-
-[HKEY_CURRENT_USER\Software\Wine\Drivers]
-"Audio"=""
-REG
+  printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Decorated"="N"' '"Managed"="N"' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Drivers]' '"Audio"=""' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+    '"Tahoma"="WenQuanYi Micro Hei"' '"MS Shell Dlg"="WenQuanYi Micro Hei"' \
+    '"MS Shell Dlg 2"="WenQuanYi Micro Hei"' '"宋体"="WenQuanYi Micro Hei"' '"SimSun"="WenQuanYi Micro Hei"' '' \
+    | iconv -f UTF-8 -t UTF-16 > "$reg"
   wine regedit /S "$reg" >/dev/null 2>&1 || true
   wineserver -w
   touch "$WINEPREFIX/.chelan-ready"
@@ -50,11 +51,13 @@ chelan_display_up() {
   return 1
 }
 
-# Prefix, display and a persistent wine server whose pipes do not hold up the caller.
+# Prefix, display and a persistent wine server with Wine's own background processes started, none
+# of them holding the caller's output open (CTest would wait for them to close it).
 chelan_wine_up() {
   chelan_wine_prefix
   chelan_display_up
   wineserver -p </dev/null >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 chelan_wine_down() {

@@ -29,11 +29,11 @@ class Services {
 
   // Sound: one channel for the whole program, a new sound replaces the playing one. A file that
   // cannot be played is silent.
-  virtual void PlaySound(const std::wstring& path, bool loop) = 0;
+  virtual void PlayWave(const std::wstring& path, bool loop) = 0;
   virtual void StopSound() = 0;
 
   // A modal box with an OK button only; without an owner it is modal to the whole program.
-  virtual void MessageBox(NativeWindow owner, const std::wstring& text, const std::wstring& title,
+  virtual void ShowMessage(NativeWindow owner, const std::wstring& text, const std::wstring& title,
                           MessageIcon icon) = 0;
 
   // The per-user settings store, by application, section and key.
@@ -51,7 +51,7 @@ class Services {
   virtual std::optional<std::string> ReadFileBytes(const std::wstring& path) = 0;
   // Writes the bytes beside the file and then puts them in its place in one step, so that a failed
   // write leaves the old file whole. False when nothing was replaced.
-  virtual bool ReplaceFile(const std::wstring& path, std::string_view bytes) = 0;
+  virtual bool ReplaceFileContents(const std::wstring& path, std::string_view bytes) = 0;
   // Whether the file can be opened for reading.
   virtual bool FileOpens(const std::wstring& path) = 0;
 

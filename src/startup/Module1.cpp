@@ -9,7 +9,7 @@ StartupOutcome Main(Services& services, LoginWindow& login, std::string& storedp
 
   // The stored name must be exactly the lower-case name, even though the lookup ignores case.
   if (services.StoredFileName(PasswordLookupPath(folder)) != kPasswordFileName) {
-    services.MessageBox(nullptr, kMissingFileText, kPromptTitle, MessageIcon::Question);
+    services.ShowMessage(nullptr, kMissingFileText, kPromptTitle, MessageIcon::Question);
     return StartupOutcome::EndProgram;
   }
 
@@ -17,7 +17,7 @@ StartupOutcome Main(Services& services, LoginWindow& login, std::string& storedp
   const std::optional<std::string> bytes = services.ReadFileBytes(PasswordReadPath(folder));
   const std::optional<std::string> password = bytes ? ReadStoredPassword(*bytes) : std::nullopt;
   if (!password) {
-    services.MessageBox(nullptr, kDamagedFileText, kPromptTitle, MessageIcon::Exclamation);
+    services.ShowMessage(nullptr, kDamagedFileText, kPromptTitle, MessageIcon::Exclamation);
     return StartupOutcome::EndProgram;
   }
   storedpass = *password;
@@ -25,9 +25,9 @@ StartupOutcome Main(Services& services, LoginWindow& login, std::string& storedp
   for (int attempt = 1;; ++attempt) {
     login.ShowModal();
     if (login.GrzbpassBytes() == storedpass) return StartupOutcome::ShowPage1;
-    services.MessageBox(nullptr, kWrongPasswordText, kPromptTitle, MessageIcon::Exclamation);
+    services.ShowMessage(nullptr, kWrongPasswordText, kPromptTitle, MessageIcon::Exclamation);
     if (attempt == kAttempts) {
-      services.MessageBox(nullptr, kDeniedText, kDeniedTitle, MessageIcon::Exclamation);
+      services.ShowMessage(nullptr, kDeniedText, kDeniedTitle, MessageIcon::Exclamation);
       return StartupOutcome::EndProgram;
     }
   }

@@ -47,7 +47,10 @@ std::optional<std::string> PasswordFileBytes(std::string_view password) {
   for (std::size_t i = 0; i < password.size(); ++i) {
     if (static_cast<unsigned char>(password[i]) + Shift(i + 1) > 255) return std::nullopt;
   }
-  return "\"" + Scramble(password) + "\"\r\n";
+  std::string file = "\"";
+  file += Scramble(password);
+  file += "\"\r\n";
+  return file;
 }
 
 std::optional<std::string> ReadStoredPassword(std::string_view fileBytes) {

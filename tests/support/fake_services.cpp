@@ -45,17 +45,17 @@ void FakeServices::SetSysColor(int element, ColorValue colour) {
   calls.push_back(L"SetSysColor " + std::to_wstring(element) + L" " + std::to_wstring(colour));
 }
 
-void FakeServices::PlaySound(const std::wstring& path, bool loop) {
+void FakeServices::PlayWave(const std::wstring& path, bool loop) {
   sounds.push_back({path, loop});
   calls.push_back(std::wstring(loop ? L"PlayLoop " : L"PlayOnce ") + path);
 }
 
 void FakeServices::StopSound() { calls.push_back(L"StopSound"); }
 
-void FakeServices::MessageBox(NativeWindow, const std::wstring& text, const std::wstring& title,
+void FakeServices::ShowMessage(NativeWindow, const std::wstring& text, const std::wstring& title,
                               MessageIcon icon) {
   messages.push_back({text, title, icon});
-  calls.push_back(L"MessageBox " + title + L" " + text + L" [" + IconName(icon) + L"]");
+  calls.push_back(L"ShowMessage " + title + L" " + text + L" [" + IconName(icon) + L"]");
   if (onMessage) onMessage(messages.back());
 }
 
@@ -83,8 +83,8 @@ std::optional<std::string> FakeServices::ReadFileBytes(const std::wstring& path)
   return FileBytes(path);
 }
 
-bool FakeServices::ReplaceFile(const std::wstring& path, std::string_view bytes) {
-  calls.push_back(L"ReplaceFile " + path);
+bool FakeServices::ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
+  calls.push_back(L"ReplaceFileContents " + path);
   if (failWrites) return false;
   PutFile(path, std::string(bytes));
   return true;

@@ -31,7 +31,7 @@ struct PlayedSound {
 
 class FakeServices : public Services {
  public:
-  // Every call in order, one line each ("SetSysColor 15 7260210", "MessageBox 澈岚提示 …").
+  // Every call in order, one line each ("SetSysColor 15 7260210", "ShowMessage 澈岚提示 …").
   std::vector<std::wstring> calls;
   std::vector<ShownMessage> messages;
   std::vector<SysColorWrite> sysColors;
@@ -42,7 +42,7 @@ class FakeServices : public Services {
   std::wstring programFolder = L"C:\\Chelan";
   LocalTime now{2026, 12, 9, 14, 5, 9};
   bool failWrites = false;
-  // Runs inside each MessageBox call, as a real box would let other code run while it is open.
+  // Runs inside each ShowMessage call, as a real box would let other code run while it is open.
   std::function<void(const ShownMessage&)> onMessage;
 
   // Files by path; the lookup ignores case and both kinds of slash, as Windows does.
@@ -52,9 +52,9 @@ class FakeServices : public Services {
   std::map<std::wstring, std::wstring> settings;
 
   void SetSysColor(int element, ColorValue colour) override;
-  void PlaySound(const std::wstring& path, bool loop) override;
+  void PlayWave(const std::wstring& path, bool loop) override;
   void StopSound() override;
-  void MessageBox(NativeWindow owner, const std::wstring& text, const std::wstring& title,
+  void ShowMessage(NativeWindow owner, const std::wstring& text, const std::wstring& title,
                   MessageIcon icon) override;
   std::wstring GetSetting(const std::wstring& application, const std::wstring& section,
                           const std::wstring& key, const std::wstring& fallback) override;
@@ -63,7 +63,7 @@ class FakeServices : public Services {
   std::wstring ProgramFolder() override;
   std::wstring StoredFileName(const std::wstring& path) override;
   std::optional<std::string> ReadFileBytes(const std::wstring& path) override;
-  bool ReplaceFile(const std::wstring& path, std::string_view bytes) override;
+  bool ReplaceFileContents(const std::wstring& path, std::string_view bytes) override;
   bool FileOpens(const std::wstring& path) override;
   void EndProgram() override;
   LocalTime Now() override;

@@ -1,0 +1,109 @@
+#include "forms/form.h"
+
+#include <vector>
+
+#include "forms/twips.h"
+
+namespace chelan::forms {
+
+namespace {
+
+bool PreTranslate(MSG& msg) {
+  // Tab and arrow keys move between controls, as in a dialog.
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  return root && IsDialogMessageW(root, &msg);
+}
+
+BOOL CALLBACK CollectEnabled(HWND window, LPARAM list) {
+  if (IsWindowVisible(window) && IsWindowEnabled(window)) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+std::wstring Form::Caption() const {
+  std::vector<wchar_t> buffer(static_cast<std::size_t>(GetWindowTextLengthW(hwnd())) + 1);
+  const int copied = GetWindowTextW(hwnd(), buffer.data(), static_cast<int>(buffer.size()));
+  return std::wstring(buffer.data(), static_cast<std::size_t>(copied));
+}
+
+void Form::SetCaption(const std::wstring& caption) { SetWindowTextW(hwnd(), caption.c_str()); }
+
+void Form::Show() {
+  if (!Exists()) Load();
+  ShowWindow(hwnd(), SW_SHOW);
+  SetForegroundWindow(hwnd());
+}
+
+void Form::Hide() {
+  if (Exists()) ShowWindow(hwnd(), SW_HIDE);
+}
+
+void Form::ShowModal() {
+  std::vector<HWND> disabled;
+  EnumThreadWindows(GetCurrentThreadId(), CollectEnabled, reinterpret_cast<LPARAM>(&disabled));
+  for (HWND window : disabled) EnableWindow(window, FALSE);
+
+  Show();
+  MSG msg;
+  while (Exists()) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
+      break;
+    }
+    if (got == -1) break;
+    if (!PreTranslate(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  for (HWND window : disabled) {
+    if (IsWindow(window)) EnableWindow(window, TRUE);
+  }
+}
+
+void Form::CreateForm(const wchar_t* className, const std::wstring& caption, int clientWidthTwips,
+                      int clientHeightTwips, COLORREF background, DWORD style, HWND owner) {
+  RECT bounds{0, 0, TwipsToPixelsX(clientWidthTwips), TwipsToPixelsY(clientHeightTwips)};
+  AdjustWindowRectEx(&bounds, style, FALSE, 0);
+  const int width = bounds.right - bounds.left;
+  const int height = bounds.bottom - bounds.top;
+  RECT work{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  const int left = work.left + (work.right - work.left - width) / 2;
+  const int top = work.top + (work.bottom - work.top - height) / 2;
+  focused_ = nullptr;
+  CreateOwnWindow(className, 0, style, caption, RECT{left, top, left + width, top + height}, owner, nullptr,
+                  background);
+}
+
+std::optional<LRESULT> Form::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+  if (message != WM_ACTIVATE) return std::nullopt;
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    HWND focus = GetFocus();
+    if (focus && IsChild(hwnd(), focus)) focused_ = focus;
+    return 0;
+  }
+  if (!focused_ || !IsChild(hwnd(), focused_) || !IsWindowVisible(focused_)) {
+    // A new window, or one whose focused control has gone: the first control in tab order.
+    focused_ = GetNextDlgTabItem(hwnd(), nullptr, FALSE);
+  }
+  if (focused_) SetFocus(focused_);
+  return 0;
+}
+
+int RunMessageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (!PreTranslate(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace chelan::forms

@@ -1,0 +1,28 @@
+#pragma once
+// The desktop as the program really uses it: the only code that calls SetSysColors, MessageBoxW,
+// PlaySoundW, the registry functions, the file functions and ExitProcess.
+#include "platform/services.h"
+
+namespace chelan {
+
+class Win32Services : public Services {
+ public:
+  void SetSysColor(int element, ColorValue colour) override;
+  void PlayWave(const std::wstring& path, bool loop) override;
+  void StopSound() override;
+  void ShowMessage(NativeWindow owner, const std::wstring& text, const std::wstring& title,
+                  MessageIcon icon) override;
+  std::wstring GetSetting(const std::wstring& application, const std::wstring& section,
+                          const std::wstring& key, const std::wstring& fallback) override;
+  void SaveSetting(const std::wstring& application, const std::wstring& section,
+                   const std::wstring& key, const std::wstring& value) override;
+  std::wstring ProgramFolder() override;
+  std::wstring StoredFileName(const std::wstring& path) override;
+  std::optional<std::string> ReadFileBytes(const std::wstring& path) override;
+  bool ReplaceFileContents(const std::wstring& path, std::string_view bytes) override;
+  bool FileOpens(const std::wstring& path) override;
+  void EndProgram() override;
+  LocalTime Now() override;
+};
+
+}  // namespace chelan
