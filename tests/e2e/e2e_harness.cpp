@@ -1,0 +1,165 @@
+#include "e2e_harness.h"
+
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+namespace chelan::e2e {
+
+namespace {
+
+constexpr milliseconds kPoll{5};
+
+std::wstring CurrentFolder() {
+  std::vector<wchar_t> buffer(GetCurrentDirectoryW(0, nullptr));
+  GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
+  return buffer.data();
+}
+
+void WriteBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write a staged file");
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+struct Search {
+  DWORD process;
+  std::wstring className;
+  const std::wstring* text;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<Search*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != search->process || !IsWindowVisible(window)) return TRUE;
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  if (search->className != className) return TRUE;
+  if (search->text && WindowText(window) != *search->text) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+}  // namespace
+
+StagedFolder::StagedFolder(const std::wstring& name, const std::optional<std::string>& passwordFile,
+                           const std::wstring& passwordName) {
+  const std::wstring ready = CurrentFolder();
+  const std::wstring root = ready + L"\\..\\e2e-folders";
+  CreateDirectoryW(root.c_str(), nullptr);
+  path_ = root + L"\\" + name;
+  // Whatever an earlier run left goes first.
+  for (const wchar_t* file : {L"qz.cts", L"QZ.CTS", L"qz.cts.new", L"ChelanSkin.exe"}) {
+    DeleteFileW((path_ + L"\\" + file).c_str());
+  }
+  CreateDirectoryW(path_.c_str(), nullptr);
+  for (const wchar_t* file : {L"ChelanSkin.exe", L"集结号.wav", L"澈岚1.wav", L"澈岚2.wav", L"澈岚3.wav"}) {
+    if (!CopyFileW((ready + L"\\" + file).c_str(), (path_ + L"\\" + file).c_str(), FALSE)) {
+      throw std::runtime_error("cannot copy the ready program folder");
+    }
+  }
+  if (passwordFile) WriteBytes(path_ + L"\\" + passwordName, *passwordFile);
+}
+
+std::optional<std::string> StagedFolder::ReadFile(const std::wstring& name) const {
+  HANDLE file = CreateFileW((path_ + L"\\" + name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  std::string bytes;
+  char buffer[256];
+  DWORD got = 0;
+  while (::ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  CloseHandle(file);
+  return bytes;
+}
+
+Program::Program(const StagedFolder& folder) {
+  std::wstring command = L"\"" + folder.path() + L"\\ChelanSkin.exe\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  started_ = std::chrono::steady_clock::now();
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.path().c_str(), &startup,
+                      &info_)) {
+    throw std::runtime_error("cannot start ChelanSkin.exe");
+  }
+}
+
+Program::~Program() {
+  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(info_.hProcess, 1);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+bool Program::WaitForExit(milliseconds timeout) {
+  return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+milliseconds Program::SinceStart() const {
+  return std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - started_);
+}
+
+HWND Program::WaitForWindow(const std::wstring& className, const std::wstring& text, milliseconds timeout) {
+  const auto until = std::chrono::steady_clock::now() + timeout;
+  do {
+    Search search{info_.dwProcessId, className, &text};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0) return nullptr;
+    std::this_thread::sleep_for(kPoll);
+  } while (std::chrono::steady_clock::now() < until);
+  return nullptr;
+}
+
+HWND Program::FindWindowOf(const std::wstring& className) const {
+  Search search{info_.dwProcessId, className, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::wstring WindowText(HWND window) {
+  wchar_t text[512] = {};
+  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+  return text;
+}
+
+std::wstring MessageBoxText(HWND box) {
+  std::wstring longest;
+  for (HWND child = FindWindowExW(box, nullptr, L"Static", nullptr); child;
+       child = FindWindowExW(box, child, L"Static", nullptr)) {
+    const std::wstring text = WindowText(child);
+    if (text.size() > longest.size()) longest = text;
+  }
+  return longest;
+}
+
+void AnswerMessageBox(HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
+
+HWND ChildOf(HWND parent, const std::wstring& className, int index) {
+  HWND child = nullptr;
+  for (int i = 0; i <= index; ++i) {
+    child = FindWindowExW(parent, child, className.c_str(), nullptr);
+    if (!child) return nullptr;
+  }
+  return child;
+}
+
+HWND ChildWithText(HWND parent, const std::wstring& className, const std::wstring& text) {
+  return FindWindowExW(parent, nullptr, className.c_str(), text.c_str());
+}
+
+void SetText(HWND control, const std::wstring& text) {
+  SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 2000, nullptr);
+}
+
+void Press(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
+
+bool IsShown(HWND window) { return window && IsWindowVisible(window); }
+
+}  // namespace chelan::e2e

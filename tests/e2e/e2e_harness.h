@@ -1,0 +1,62 @@
+#pragma once
+// Starts the real program in a folder of its own and finds, reads and answers its windows by their
+// texts, as a user (or a screen reader) sees them.
+#include <windows.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+namespace chelan::e2e {
+
+using std::chrono::milliseconds;
+inline constexpr milliseconds kPatience{15000};
+
+// A fresh copy of the ready program folder; the password file only when given, under the given
+// stored name.
+class StagedFolder {
+ public:
+  StagedFolder(const std::wstring& name, const std::optional<std::string>& passwordFile,
+               const std::wstring& passwordName = L"qz.cts");
+  const std::wstring& path() const { return path_; }
+  std::optional<std::string> ReadFile(const std::wstring& name) const;
+
+ private:
+  std::wstring path_;
+};
+
+class Program {
+ public:
+  explicit Program(const StagedFolder& folder);
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+  ~Program();  // ends it if it still runs
+
+  DWORD id() const { return info_.dwProcessId; }
+  bool WaitForExit(milliseconds timeout = kPatience);
+  milliseconds SinceStart() const;
+
+  // A visible top-level window of this process with the class and text; waits up to the timeout.
+  HWND WaitForWindow(const std::wstring& className, const std::wstring& text, milliseconds timeout = kPatience);
+  // Any visible top-level window of this process with the class, or null.
+  HWND FindWindowOf(const std::wstring& className) const;
+
+ private:
+  PROCESS_INFORMATION info_{};
+  std::chrono::steady_clock::time_point started_;
+};
+
+std::wstring WindowText(HWND window);
+// The text of a message box (its longest static text).
+std::wstring MessageBoxText(HWND box);
+// Presses the box's OK button without waiting for what follows.
+void AnswerMessageBox(HWND box);
+// The n-th child (0-based, in creation order) of a class, optionally with a text.
+HWND ChildOf(HWND parent, const std::wstring& className, int index = 0);
+HWND ChildWithText(HWND parent, const std::wstring& className, const std::wstring& text);
+void SetText(HWND control, const std::wstring& text);
+// Clicks a button without waiting for what its click starts (a modal box, say).
+void Press(HWND button);
+bool IsShown(HWND window);
+
+}  // namespace chelan::e2e
