@@ -1,0 +1,12 @@
+#include "skin/system_colours.h"
+
+namespace chelan {
+
+void WriteColourStep(Services& services, ColourStep step, ColorValue pending, ColorValue second) {
+  // Two calls, never one call with two entries: the order is part of what the user sees, as
+  // Windows repaints the desktop after each.
+  services.SetSysColor(step.pendingElement, pending);
+  services.SetSysColor(step.secondElement, second);
+}
+
+}  // namespace chelan
