@@ -47,6 +47,8 @@ std::optional<LRESULT> Control::OnColor(HDC dc) {
 
 bool Control::OnDrawItem(const DRAWITEMSTRUCT&) { return false; }
 
+std::optional<LRESULT> Control::OnScroll(WORD) { return std::nullopt; }
+
 Control* Control::FromHwnd(HWND hwnd) {
   return hwnd ? static_cast<Control*>(GetPropW(hwnd, kControlProperty)) : nullptr;
 }
@@ -122,6 +124,15 @@ bool Button::OnDrawItem(const DRAWITEMSTRUCT& item) {
   return true;
 }
 
+void CheckBox::Create(HWND parent, const std::wstring& caption, const TwipRect& place, int id, bool visible) {
+  CreateControl(parent, L"BUTTON", caption, BS_AUTOCHECKBOX | WS_TABSTOP | (visible ? WS_VISIBLE : 0), 0, place, id);
+}
+
+void OptionButton::Create(HWND parent, const std::wstring& caption, const TwipRect& place, int id, bool visible) {
+  CreateControl(parent, L"BUTTON", caption, BS_AUTORADIOBUTTON | WS_TABSTOP | (visible ? WS_VISIBLE : 0), 0, place,
+                id);
+}
+
 std::optional<LRESULT> ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
@@ -134,6 +145,12 @@ std::optional<LRESULT> ReflectToControl(UINT message, WPARAM wParam, LPARAM lPar
     case WM_CTLCOLORBTN:
       if (Control* control = Control::FromHwnd(reinterpret_cast<HWND>(lParam))) {
         return control->OnColor(reinterpret_cast<HDC>(wParam));
+      }
+      break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (Control* control = Control::FromHwnd(reinterpret_cast<HWND>(lParam))) {
+        return control->OnScroll(LOWORD(wParam));
       }
       break;
     case WM_DRAWITEM: {

@@ -42,6 +42,7 @@ class Control {
   virtual std::optional<LRESULT> OnCommand(WORD code);
   std::optional<LRESULT> OnColor(HDC dc);
   virtual bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  virtual std::optional<LRESULT> OnScroll(WORD code);
 
   static Control* FromHwnd(HWND hwnd);
 
@@ -87,6 +88,19 @@ class Button : public Control {
 
  private:
   bool colored_ = false;
+};
+
+// A check box or option button: checks itself when clicked, then runs Click.
+class CheckBox : public Control {
+ public:
+  void Create(HWND parent, const std::wstring& caption, const TwipRect& place, int id, bool visible = true);
+  bool Value() const { return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  void SetValue(bool checked) { SendMessageW(hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0); }
+};
+
+class OptionButton : public CheckBox {
+ public:
+  void Create(HWND parent, const std::wstring& caption, const TwipRect& place, int id, bool visible = true);
 };
 
 // Gives a control's notification to its object; containers call it from their procedures.

@@ -76,11 +76,29 @@ void Form::CreateForm(const wchar_t* className, const std::wstring& caption, int
   const int left = work.left + (work.right - work.left - width) / 2;
   const int top = work.top + (work.bottom - work.top - height) / 2;
   focused_ = nullptr;
+  menu_ = nullptr;
   CreateOwnWindow(className, 0, style, caption, RECT{left, top, left + width, top + height}, owner, nullptr,
                   background);
 }
 
-std::optional<LRESULT> Form::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+void Form::AttachMenu(MenuBar& menu) {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  SetMenu(hwnd(), menu.handle());
+  menu.MarkAttached();
+  menu_ = &menu;
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
+  const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE));
+  AdjustWindowRectEx(&client, style, TRUE, exStyle);
+  SetWindowPos(hwnd(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::optional<LRESULT> Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && lParam == 0 && HIWORD(wParam) == 0 && menu_) {
+    if (menu_->Dispatch(LOWORD(wParam))) return 0;
+    return std::nullopt;
+  }
   if (message != WM_ACTIVATE) return std::nullopt;
   if (LOWORD(wParam) == WA_INACTIVE) {
     HWND focus = GetFocus();

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "forms/menu.h"
 #include "forms/window.h"
 
 namespace chelan::forms {
@@ -21,6 +22,10 @@ class Form : public Window {
   void ShowModal();
   // Destroys the window; the object stays and can create it again.
   void Close() { DestroyOwnWindow(); }
+  bool Minimized() const { return hwnd() && IsIconic(hwnd()); }
+  // Gives the window its menu bar, keeping the client area's size; the bar's items run their
+  // handlers from then on.
+  void AttachMenu(MenuBar& menu);
 
  protected:
   // Creates the window hidden, its client area the given size in twips, centred on the screen.
@@ -29,12 +34,13 @@ class Form : public Window {
   // Creates the window and its controls; called by the first Show. Does nothing when it exists.
   virtual void Load() = 0;
 
-  // Keeps the focused control across deactivation, as a dialog does. Forms that handle more
-  // messages call this for the rest.
+  // Keeps the focused control across deactivation, as a dialog does, and runs menu items. Forms
+  // that handle more messages call this for the rest.
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   HWND focused_ = nullptr;
+  MenuBar* menu_ = nullptr;
 };
 
 // Runs the program's message loop until WM_QUIT, with keyboard navigation in every form.

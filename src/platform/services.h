@@ -36,6 +36,15 @@ class Services {
   virtual void ShowMessage(NativeWindow owner, const std::wstring& text, const std::wstring& title,
                           MessageIcon icon) = 0;
 
+  // A modal box with a prompt, an edit field, OK and Cancel: the typed text, or nothing when
+  // cancelled.
+  virtual std::optional<std::wstring> InputBox(NativeWindow owner, const std::wstring& prompt,
+                                               const std::wstring& title) = 0;
+
+  // The system colour dialog, modal to the owner: 16 black custom colours made afresh for each call,
+  // no initial colour, the short form. The chosen colour, or nothing when cancelled or failed.
+  virtual std::optional<ColorValue> PickColor(NativeWindow owner) = 0;
+
   // The per-user settings store, by application, section and key.
   virtual std::wstring GetSetting(const std::wstring& application, const std::wstring& section,
                                   const std::wstring& key, const std::wstring& fallback) = 0;

@@ -1,9 +1,12 @@
 #include "platform/win32_services.h"
 
 #include <windows.h>
+#include <commdlg.h>
 #include <mmsystem.h>
 
 #include <vector>
+
+#include "forms/input_box.h"
 
 namespace chelan {
 
@@ -64,6 +67,24 @@ void Win32Services::ShowMessage(NativeWindow owner, const std::wstring& text, co
   }
   style |= owner ? MB_APPLMODAL : MB_TASKMODAL;
   MessageBoxW(static_cast<HWND>(owner), text.c_str(), title.c_str(), style);
+}
+
+std::optional<std::wstring> Win32Services::InputBox(NativeWindow owner, const std::wstring& prompt,
+                                                    const std::wstring& title) {
+  forms::InputBoxForm box(prompt, title, static_cast<HWND>(owner));
+  box.ShowModal();
+  return box.Answer();
+}
+
+std::optional<ColorValue> Win32Services::PickColor(NativeWindow owner) {
+  COLORREF custom[16] = {};  // black, and new on every call
+  CHOOSECOLORW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = static_cast<HWND>(owner);
+  dialog.lpCustColors = custom;
+  dialog.Flags = 0;  // no initial colour, the short form, custom colours can be defined
+  if (!ChooseColorW(&dialog)) return std::nullopt;
+  return dialog.rgbResult;
 }
 
 std::wstring Win32Services::GetSetting(const std::wstring& application, const std::wstring& section,

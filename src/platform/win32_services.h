@@ -12,6 +12,9 @@ class Win32Services : public Services {
   void StopSound() override;
   void ShowMessage(NativeWindow owner, const std::wstring& text, const std::wstring& title,
                   MessageIcon icon) override;
+  std::optional<std::wstring> InputBox(NativeWindow owner, const std::wstring& prompt,
+                                       const std::wstring& title) override;
+  std::optional<ColorValue> PickColor(NativeWindow owner) override;
   std::wstring GetSetting(const std::wstring& application, const std::wstring& section,
                           const std::wstring& key, const std::wstring& fallback) override;
   void SaveSetting(const std::wstring& application, const std::wstring& section,

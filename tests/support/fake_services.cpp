@@ -59,6 +59,23 @@ void FakeServices::ShowMessage(NativeWindow, const std::wstring& text, const std
   if (onMessage) onMessage(messages.back());
 }
 
+std::optional<std::wstring> FakeServices::InputBox(NativeWindow, const std::wstring& prompt,
+                                                   const std::wstring& title) {
+  calls.push_back(L"InputBox " + title + L" " + prompt);
+  if (inputAnswers.empty()) return std::nullopt;
+  std::optional<std::wstring> answer = inputAnswers.front();
+  inputAnswers.pop_front();
+  return answer;
+}
+
+std::optional<ColorValue> FakeServices::PickColor(NativeWindow) {
+  calls.push_back(L"PickColor");
+  if (colorAnswers.empty()) return std::nullopt;
+  std::optional<ColorValue> answer = colorAnswers.front();
+  colorAnswers.pop_front();
+  return answer;
+}
+
 std::wstring FakeServices::GetSetting(const std::wstring& application, const std::wstring& section,
                                       const std::wstring& key, const std::wstring& fallback) {
   const auto it = settings.find(application + L"|" + section + L"|" + key);

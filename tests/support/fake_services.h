@@ -1,6 +1,7 @@
 #pragma once
 // A recording stand-in for the desktop: every call is logged in order, answers are scripted, and
 // files live in memory. Used by the unit tests and by the Windows tests.
+#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -42,6 +43,9 @@ class FakeServices : public Services {
   std::wstring programFolder = L"C:\\Chelan";
   LocalTime now{2026, 12, 9, 14, 5, 9};
   bool failWrites = false;
+  // Answers of the input boxes and colour dialogs in turn; nothing left means cancelled.
+  std::deque<std::optional<std::wstring>> inputAnswers;
+  std::deque<std::optional<ColorValue>> colorAnswers;
   // Runs inside each ShowMessage call, as a real box would let other code run while it is open.
   std::function<void(const ShownMessage&)> onMessage;
 
@@ -56,6 +60,9 @@ class FakeServices : public Services {
   void StopSound() override;
   void ShowMessage(NativeWindow owner, const std::wstring& text, const std::wstring& title,
                   MessageIcon icon) override;
+  std::optional<std::wstring> InputBox(NativeWindow owner, const std::wstring& prompt,
+                                       const std::wstring& title) override;
+  std::optional<ColorValue> PickColor(NativeWindow owner) override;
   std::wstring GetSetting(const std::wstring& application, const std::wstring& section,
                           const std::wstring& key, const std::wstring& fallback) override;
   void SaveSetting(const std::wstring& application, const std::wstring& section,
