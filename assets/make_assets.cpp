@@ -1,9 +1,12 @@
 // Makes the program's own sounds and pictures at build time, so that the repository holds no binary
-// media: the four wave files, the program icon and the empty password file.
+// media: the four wave files, the program icon, the logo, the menu and tool bar glyphs and the
+// empty password file.
 // Usage: make_assets <output folder>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <iostream>
 #include <string>
@@ -133,6 +136,87 @@ std::string Icon() {
   return out + image;
 }
 
+// A picture drawn pixel by pixel: colour at (x, y), top row first.
+using Painter = std::function<std::uint32_t(int x, int y)>;
+
+// A 24-bit bottom-up BMP file.
+std::string Bmp(int width, int height, const Painter& paint) {
+  const int rowBytes = (width * 3 + 3) / 4 * 4;
+  std::string pixels;
+  for (int y = height - 1; y >= 0; --y) {
+    std::string row;
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t rgb = paint(x, y);
+      row += static_cast<char>(rgb & 0xFF);          // blue
+      row += static_cast<char>((rgb >> 8) & 0xFF);   // green
+      row += static_cast<char>((rgb >> 16) & 0xFF);  // red
+    }
+    row.resize(static_cast<std::size_t>(rowBytes), '\0');
+    pixels += row;
+  }
+  std::string out = "BM";
+  PutLe(out, static_cast<std::uint32_t>(54 + pixels.size()), 4);
+  PutLe(out, 0, 4);
+  PutLe(out, 54, 4);
+  PutLe(out, 40, 4);
+  PutLe(out, static_cast<std::uint32_t>(width), 4);
+  PutLe(out, static_cast<std::uint32_t>(height), 4);
+  PutLe(out, 1, 2);
+  PutLe(out, 24, 2);
+  for (int i = 0; i < 6; ++i) PutLe(out, 0, 4);
+  return out + pixels;
+}
+
+constexpr std::uint32_t Rgb(int r, int g, int b) {
+  return static_cast<std::uint32_t>(r) << 16 | static_cast<std::uint32_t>(g) << 8 | static_cast<std::uint32_t>(b);
+}
+
+// The logo: a lake-blue disc with a light crescent, on white.
+std::uint32_t Logo(int x, int y) {
+  const double dx = x - 15.5, dy = y - 15.5;
+  const double r = std::sqrt(dx * dx + dy * dy);
+  if (r > 15.0) return Rgb(255, 255, 255);
+  const double cx = x - 20.0, cy = y - 11.0;
+  if (r > 9.0 && std::sqrt(cx * cx + cy * cy) > 10.0) return Rgb(250, 230, 120);
+  return Rgb(40 + 4 * y, 170 - 3 * y, 220 - 2 * x);
+}
+
+// 16 x 16 glyphs on the button grey; "off" glyphs are grey with a red stroke.
+constexpr std::uint32_t kGlyphBack = Rgb(192, 192, 192);
+
+bool InNote(int x, int y) {
+  const bool head = (x - 5) * (x - 5) + (y - 12) * (y - 12) <= 6;
+  const bool stem = x >= 7 && x <= 8 && y >= 2 && y <= 12;
+  const bool flag = y >= 2 && y <= 4 && x >= 8 && x <= 12 - (y - 2);
+  return head || stem || flag;
+}
+
+bool InClock(int x, int y, bool* hand) {
+  const double dx = x - 7.5, dy = y - 7.5;
+  const double r = std::sqrt(dx * dx + dy * dy);
+  *hand = (x == 7 && y >= 3 && y <= 7) || (y == 8 && x >= 8 && x <= 11);
+  return r <= 7.0 && r >= 5.6;
+}
+
+Painter Glyph(bool clock, bool on) {
+  return [clock, on](int x, int y) {
+    const bool slash = !on && (x == y || x == y + 1);
+    if (slash) return Rgb(220, 30, 30);
+    const std::uint32_t ink = on ? (clock ? Rgb(0, 90, 200) : Rgb(0, 140, 60)) : Rgb(110, 110, 110);
+    bool hand = false;
+    const bool drawn = clock ? InClock(x, y, &hand) || hand : InNote(x, y);
+    return drawn ? ink : kGlyphBack;
+  };
+}
+
+// The exit glyph: a door with an arrow leaving it.
+std::uint32_t ExitGlyph(int x, int y) {
+  if (x >= 2 && x <= 7 && y >= 1 && y <= 14 && (x == 2 || x == 7 || y == 1 || y == 14)) return Rgb(120, 70, 20);
+  if (y == 8 && x >= 6 && x <= 14) return Rgb(200, 20, 20);
+  if (x >= 11 && x <= 13 && std::abs(y - 8) <= 13 - x + 1 && std::abs(y - 8) >= 13 - x - 1) return Rgb(200, 20, 20);
+  return kGlyphBack;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -151,6 +235,12 @@ int main(int argc, char** argv) {
       WriteFile(dir + "澈岚2.wav", Wave(Tune({{c, .12}, {e, .12}, {g, .12}, {hc, .4}}, .6))) &&
       WriteFile(dir + "澈岚3.wav", Wave(Sweep(300, 1200, .3, .5))) &&
       WriteFile(dir + "chelan.ico", Icon()) &&
+      WriteFile(dir + "logo.bmp", Bmp(32, 32, Logo)) &&
+      WriteFile(dir + "music_on.bmp", Bmp(16, 16, Glyph(false, true))) &&
+      WriteFile(dir + "music_off.bmp", Bmp(16, 16, Glyph(false, false))) &&
+      WriteFile(dir + "clock_on.bmp", Bmp(16, 16, Glyph(true, true))) &&
+      WriteFile(dir + "clock_off.bmp", Bmp(16, 16, Glyph(true, false))) &&
+      WriteFile(dir + "exit.bmp", Bmp(16, 16, ExitGlyph)) &&
       // The empty password: an empty quoted record and a line end.
       WriteFile(dir + "qz.cts", std::string("\"\"\r\n"));
   if (!ok) {

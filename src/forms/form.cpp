@@ -14,6 +14,9 @@ bool PreTranslate(MSG& msg) {
   return root && IsDialogMessageW(root, &msg);
 }
 
+// Set when the program as a whole becomes active, until one of its windows has taken the activation.
+bool programJustActivated = false;
+
 BOOL CALLBACK CollectEnabled(HWND window, LPARAM list) {
   if (IsWindowVisible(window) && IsWindowEnabled(window)) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
@@ -99,6 +102,10 @@ std::optional<LRESULT> Form::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
     if (menu_->Dispatch(LOWORD(wParam))) return 0;
     return std::nullopt;
   }
+  if (message == WM_ACTIVATEAPP) {
+    programJustActivated = wParam != FALSE;
+    return std::nullopt;
+  }
   if (message != WM_ACTIVATE) return std::nullopt;
   if (LOWORD(wParam) == WA_INACTIVE) {
     HWND focus = GetFocus();
@@ -110,7 +117,29 @@ std::optional<LRESULT> Form::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
     focused_ = GetNextDlgTabItem(hwnd(), nullptr, FALSE);
   }
   if (focused_) SetFocus(focused_);
+  programJustActivated = false;
   return 0;
+}
+
+bool Form::ActivatedFromOtherProgram(LPARAM previous) const {
+  const auto window = reinterpret_cast<HWND>(previous);
+  DWORD process = 0;
+  if (window && GetWindowThreadProcessId(window, &process) && process == GetCurrentProcessId()) return false;
+  return programJustActivated;
+}
+
+void DoEvents() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    if (!PreTranslate(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+  }
 }
 
 int RunMessageLoop() {

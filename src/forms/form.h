@@ -38,10 +38,18 @@ class Form : public Window {
   // that handle more messages call this for the rest.
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+  // Within the handling of WM_ACTIVATE: whether the window became active because the user switched
+  // in from another program, rather than from a window of this one. Windows tells every window of
+  // a program that it is becoming active before it activates one of them.
+  bool ActivatedFromOtherProgram(LPARAM previous) const;
+
  private:
   HWND focused_ = nullptr;
   MenuBar* menu_ = nullptr;
 };
+
+// Lets the window messages that are waiting run, then returns (for long drawing loops).
+void DoEvents();
 
 // Runs the program's message loop until WM_QUIT, with keyboard navigation in every form.
 int RunMessageLoop();

@@ -1,0 +1,62 @@
+#pragma once
+// What differs between the three skin pages' shells; everything else of the shell is the same.
+#include <string_view>
+
+#include "core/colour.h"
+#include "shell/page_gradient.h"
+
+namespace chelan {
+
+struct NavigationButton {
+  std::wstring_view caption;
+  int left;   // twips in the tool bar
+  int width;  // twips
+  int target;  // the skin page it shows, 1 to 3
+};
+
+struct PageDesign {
+  int number;  // 1 to 3
+  ColorValue windowBack;
+  ColorValue statusBack;
+  ColorValue swatchStart;
+  int swatchWidth, swatchHeight;  // twips
+  GradientBase gradient;
+  int cmdExitLeft;  // twips in the tool bar
+  NavigationButton command3, command4;
+  bool showsMixer;
+};
+
+// The shell's fixed design, in twips where not said otherwise.
+inline constexpr std::wstring_view kPageCaption = L"澈岚皮肤v6.1版 欢迎使用";
+inline constexpr int kPageClientWidth = 9045;
+inline constexpr int kPageClientHeight = 6165;
+inline constexpr int kToolBarHeight = 405;
+inline constexpr int kStatusBarHeight = 1905;
+inline constexpr int kBodyHeight = 5355;
+inline constexpr int kToolButtonWidth = 1185;
+inline constexpr int kToolButtonHeight = 345;
+inline constexpr ColorValue kMusicLabelText = Rgb(0, 255, 255);
+inline constexpr ColorValue kClockLabelText = Rgb(0, 255, 0);
+inline constexpr ColorValue kLabelBack = Rgb(0, 0, 0);
+// Labels of the status bar, in pixels: their size, and their distances from the panel and the
+// right edge.
+inline constexpr int kStatusLabelWidth = 64;
+inline constexpr int kStatusLabelHeight = 16;
+inline constexpr int kStatusLabelTop = 5;
+inline constexpr int kMusicLabelGap = 4;
+inline constexpr int kClockLabelMargin = 6;
+// The clock button is designed on top of another tool bar button; it goes right after "退 出"
+// instead, so that every button stays reachable.
+inline constexpr int kClockAfterExit = 1200;
+
+inline constexpr PageDesign kPage1Design{
+    1, Rgb(255, 255, 128), Rgb(114, 100, 193), Rgb(255, 255, 0), 765, 360, kPage1Gradient, 3540,
+    {L"菜单背景色", 1200, 1185, 2}, {L"按钮前景色", 2370, 1185, 3}, true};
+inline constexpr PageDesign kPage2Design{
+    2, Rgb(82, 250, 191), Rgb(81, 153, 119), Rgb(255, 255, 128), 1455, 375, kPage2Gradient, 3600,
+    {L"按钮前景色", 1200, 1185, 3}, {L"系统背景色", 2400, 1185, 1}, false};
+inline constexpr PageDesign kPage3Design{
+    3, Rgb(188, 244, 104), Rgb(222, 18, 105), Rgb(0, 0, 0), 765, 360, kPage3Gradient, 3540,
+    {L"系统背景色", 1200, 1155, 1}, {L"菜单背景色", 2370, 1155, 2}, false};
+
+}  // namespace chelan

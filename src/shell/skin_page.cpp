@@ -1,0 +1,232 @@
+#include "shell/skin_page.h"
+
+#include "shell/frame3d.h"
+#include "shell/gdi_drawing.h"
+#include "shell/page_resources.h"
+#include "shell/tones.h"
+
+namespace chelan {
+
+namespace {
+
+enum ControlId { kCmdMusic = 2001, kCmdClock, kCmdExit, kCommand3, kCommand4, kLblMusic, kLblClock };
+
+constexpr float kBrightTone = 1.3f;
+constexpr float kDarkTone = 0.4f;
+
+HBITMAP LoadPicture(int id) {
+  return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
+                                         LR_DEFAULTCOLOR));
+}
+
+}  // namespace
+
+SkinPage::SkinPage(Services& services, const PageDesign& design, const wchar_t* className)
+    : services_(services), design_(design), className_(className) {}
+
+void SkinPage::Load() {
+  if (Exists()) return;
+  CreateForm(className_, std::wstring(kPageCaption), kPageClientWidth, kPageClientHeight, design_.windowBack,
+             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN);
+  font_ = forms::MakeFont(L"宋体", 9, false);
+  HMENU file = menu.AddPopup(L"澈岚");
+  menu.AddItem(file, mnuFileMusic, L"&Music", nullptr);
+  menu.AddItem(file, mnuFileClock, L"&Clock", nullptr);
+  menu.AddItem(file, mnuFileExit, L"E&xit", [this] { mnuFileExit_Click(); });
+  AttachMenu(menu);
+
+  if (design_.showsMixer) PlaceMixer(true);
+  Timer1.SetEnabled(false);
+  Timer2.SetEnabled(false);
+  Timer1.Tick = [this] { Timer1_Timer(); };
+  Timer2.Tick = [this] { Timer2_Timer(); };
+  LayOutShell();
+  W = picBody.InnerSize().cx;
+  H = picBody.InnerSize().cy;
+  startPosition = H;
+  scrollPosition = H;
+  lineGap = 10;
+  PaintBodyGradient();
+  logoReady = holders[0].Hold(picBody.Dc(), SIZE{W, H});
+  if (logoReady) PrepareLogoTones();
+  SetMenuGlyphs();
+  clockOn = true;
+  LoadPage();
+}
+
+void SkinPage::LayOutShell() {
+  const HWND form = hwnd();
+  RECT client{};
+  GetClientRect(form, &client);
+
+  picToolBar.CreatePixels(form, RECT{0, 0, client.right, forms::TwipsToPixelsY(kToolBarHeight)},
+                          design_.windowBack);
+  const HWND bar = picToolBar.hwnd();
+  cmdMusic.Create(bar, L"音 乐", {0, 0, kToolButtonWidth, kToolButtonHeight}, kCmdMusic);
+  Command3.Create(bar, std::wstring(design_.command3.caption),
+                  {design_.command3.left, 0, design_.command3.width, kToolButtonHeight}, kCommand3);
+  Command4.Create(bar, std::wstring(design_.command4.caption),
+                  {design_.command4.left, 0, design_.command4.width, kToolButtonHeight}, kCommand4);
+  cmdExit.Create(bar, L"退 出", {design_.cmdExitLeft, 0, kToolButtonWidth, kToolButtonHeight}, kCmdExit);
+  cmdClock.Create(bar, L"时 间", {design_.cmdExitLeft + kClockAfterExit, 0, kToolButtonWidth, kToolButtonHeight},
+                  kCmdClock);
+  for (forms::Button* button : {&cmdMusic, &Command3, &Command4, &cmdExit, &cmdClock}) button->SetFont(font_.get());
+  cmdExit.Click = [this] { cmdExit_Click(); };
+  Command3.Click = [this] { Command3_Click(); };
+  Command4.Click = [this] { Command4_Click(); };
+
+  // The body canvas lies under the tool bar, the status bar along the bottom.
+  const int toolBarHeight = forms::TwipsToPixelsY(kToolBarHeight);
+  picBody.CreatePixels(form, RECT{0, toolBarHeight, client.right, toolBarHeight + forms::TwipsToPixelsY(kBodyHeight)},
+                       RGB(255, 255, 255), false, false);
+  const int statusHeight = forms::TwipsToPixelsY(kStatusBarHeight);
+  picStatusBar.CreatePixels(form, RECT{0, client.bottom - statusHeight, client.right, client.bottom},
+                            design_.statusBack);
+  const HWND status = picStatusBar.hwnd();
+  const int panelWidth = forms::TwipsToPixelsX(design_.swatchWidth);
+  picSBPanel1.CreatePixels(status, RECT{1, 0, 1 + panelWidth, forms::TwipsToPixelsY(design_.swatchHeight)},
+                           design_.swatchStart);
+  const int musicLeft = 1 + panelWidth + kMusicLabelGap;
+  const int clockLeft = client.right - kStatusLabelWidth - kClockLabelMargin;
+  lblMusic.Create(status, L"", {forms::PixelsToTwipsX(musicLeft), forms::PixelsToTwipsY(kStatusLabelTop),
+                                forms::PixelsToTwipsX(kStatusLabelWidth), forms::PixelsToTwipsY(kStatusLabelHeight)},
+                  kLblMusic);
+  lblClock.Create(status, L"", {forms::PixelsToTwipsX(clockLeft), forms::PixelsToTwipsY(kStatusLabelTop),
+                                forms::PixelsToTwipsX(kStatusLabelWidth), forms::PixelsToTwipsY(kStatusLabelHeight)},
+                  kLblClock);
+  lblMusic.SetColors(kMusicLabelText, kLabelBack);
+  lblClock.SetColors(kClockLabelText, kLabelBack);
+  for (forms::Label* label : {&lblMusic, &lblClock}) label->SetFont(font_.get());
+
+  // The logo boxes take the stored logo's size; box 1 starts empty.
+  forms::Bitmap logo(LoadPicture(IDB_CHELAN_LOGO));
+  BITMAP logoInfo{};
+  hasLogo_ = logo && GetObjectW(logo.get(), sizeof logoInfo, &logoInfo) != 0;
+  const SIZE logoSize = hasLogo_ ? SIZE{logoInfo.bmWidth, logoInfo.bmHeight} : SIZE{32, 32};
+  for (forms::PictureBox& box : picLogo) {
+    box.CreatePixels(form, RECT{0, 0, logoSize.cx, logoSize.cy}, RGB(255, 255, 255), false, false);
+  }
+  if (hasLogo_) {
+    forms::MemoryDc source(picLogo[0].Dc());
+    forms::ScopedSelect picture(source.get(), logo.get());
+    BitBlt(picLogo[0].Dc(), 0, 0, logoSize.cx, logoSize.cy, source.get(), 0, 0, SRCCOPY);
+  }
+
+  imgMusic.Reset(LoadPicture(IDB_MUSIC_ON));
+  ImgMusic2.Reset(LoadPicture(IDB_MUSIC_OFF));
+  imgClock.Reset(LoadPicture(IDB_CLOCK_ON));
+  imgClock2.Reset(LoadPicture(IDB_CLOCK_OFF));
+  imgExit.Reset(LoadPicture(IDB_EXIT));
+}
+
+void SkinPage::PaintBodyGradient() {
+  const HDC canvas = picBody.Dc();
+  HGDIOBJ previous = SelectObject(canvas, GetStockObject(DC_BRUSH));
+  for (const GradientBand& band : PageGradientBands(design_.gradient, H)) {
+    SetDCBrushColor(canvas, band.colour);
+    PatBlt(canvas, 0, band.top, W, band.height, PATCOPY);
+  }
+  SelectObject(canvas, previous);
+}
+
+void SkinPage::PrepareLogoTones() {
+  const SIZE size = picLogo[0].InnerSize();
+  DcPixelImage box0(picLogo[0].Dc(), size);
+  DcPixelImage box1(picLogo[1].Dc(), size);
+  ScaleTones(box0, box1, kBrightTone, forms::DoEvents);
+  // Holder 1 keeps the logo as stored; box 0 then takes the dark tone of the bright one.
+  logoReady = hasLogo_ && holders[1].Hold(picLogo[0].Dc(), size);
+  if (logoReady) ScaleTones(box1, box0, kDarkTone, forms::DoEvents);
+}
+
+void SkinPage::SetMenuGlyphs() {
+  SetMenuItemBitmaps(menu.handle(), mnuFileMusic, MF_BYCOMMAND, imgMusic.get(), imgMusic.get());
+  SetMenuItemBitmaps(menu.handle(), mnuFileClock, MF_BYCOMMAND, imgClock.get(), imgClock.get());
+  SetMenuItemBitmaps(menu.handle(), mnuFileExit, MF_BYCOMMAND, imgExit.get(), imgExit.get());
+}
+
+void SkinPage::UpdateMenuGlyph(int position, bool state) {
+  HBITMAP glyph = position == 0 ? (state ? imgMusic.get() : ImgMusic2.get()) : (state ? imgClock.get() : imgClock2.get());
+  const int item = position == 0 ? mnuFileMusic : mnuFileClock;
+  SetMenuItemBitmaps(menu.handle(), item, MF_BYCOMMAND, glyph, glyph);
+}
+
+void SkinPage::FrameMusicLabel() {
+  const RECT label = [this] {
+    RECT r{};
+    GetWindowRect(lblMusic.hwnd(), &r);
+    MapWindowPoints(HWND_DESKTOP, picStatusBar.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }();
+  {
+    DcLinePainter painter(picStatusBar.Dc());
+    DrawMusicLabelFrame(painter, label.left, label.top, label.right - label.left, label.bottom - label.top,
+                        [this] {
+                          picStatusBar.Refresh();
+                          forms::DoEvents();
+                        });
+  }
+  picStatusBar.Refresh();
+}
+
+void SkinPage::Form_Activate() {
+  FrameMusicLabel();
+  ColourStep();
+  Timer1.SetInterval(800);
+  Timer1.SetEnabled(true);
+  Timer2.SetInterval(10);
+  Timer2.SetEnabled(true);
+}
+
+void SkinPage::Form_QueryUnload() {
+  // Closing any page ends the whole program at once: no question, nothing restored.
+  services_.EndProgram();
+}
+
+void SkinPage::cmdExit_Click() { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
+
+void SkinPage::mnuFileExit_Click() { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
+
+void SkinPage::Command3_Click() {
+  if (ShowPage) ShowPage(design_.command3.target);
+}
+
+void SkinPage::Command4_Click() {
+  if (ShowPage) ShowPage(design_.command4.target);
+}
+
+std::optional<LRESULT> SkinPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) {
+        // The first display always counts; later, only a switch from one of the program's own
+        // windows does.
+        const bool run = !activatedBefore_ || !ActivatedFromOtherProgram(lParam);
+        activatedBefore_ = true;
+        Form::OnMessage(message, wParam, lParam);
+        if (run) Form_Activate();
+        return 0;
+      }
+      break;
+    case WM_PAINT:
+      if (design_.showsMixer) {
+        {
+          forms::PaintDc paint(hwnd());
+        }
+        PlaceMixer(false);
+        return 0;
+      }
+      break;
+    case WM_CLOSE:
+      Form_QueryUnload();
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam) Form_QueryUnload();
+      return 0;
+    default:
+      break;
+  }
+  return Form::OnMessage(message, wParam, lParam);
+}
+
+}  // namespace chelan

@@ -1,0 +1,91 @@
+#pragma once
+// The page shell the three skin pages share: tool bar, status bar, hidden marquee canvas with its
+// gradient, logo tones and bitmap holders, the page menu with its glyphs, the music label's frame,
+// the two timers and the page's life cycle. Each page adds its own colour controls.
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "forms/control.h"
+#include "forms/form.h"
+#include "forms/gdi.h"
+#include "forms/menu.h"
+#include "forms/picture_box.h"
+#include "forms/timer.h"
+#include "platform/services.h"
+#include "shell/bitmap_holder.h"
+#include "shell/page_design.h"
+
+namespace chelan {
+
+class SkinPage : public forms::Form {
+ public:
+  SkinPage(Services& services, const PageDesign& design, const wchar_t* className);
+
+  // The load-time layout, then the page's own controls.
+  void Load() final;
+
+  // Shows the given skin page (1 to 3); the program wires it to its pages.
+  std::function<void(int page)> ShowPage;
+
+  forms::PictureBox picToolBar, picStatusBar, picSBPanel1, picBody;
+  std::array<forms::PictureBox, 2> picLogo;
+  forms::Button cmdMusic, cmdClock, cmdExit, Command3, Command4;
+  forms::Label lblMusic, lblClock;
+  forms::Timer Timer1, Timer2;
+  forms::MenuBar menu;
+  // The glyph sources of the tool bar buttons and menu items.
+  forms::Bitmap imgMusic, ImgMusic2, imgClock, imgClock2, imgExit;
+  // Bitmap holder 0 holds the gradient, holder 1 the logo in its stored tone.
+  std::array<BitmapHolder, 2> holders;
+
+  // Page state of the shell.
+  std::int32_t W = 0, H = 0;
+  std::int32_t startPosition = 0, scrollPosition = 0;
+  std::int16_t lineGap = 10;
+  bool logoReady = false;
+  bool clockOn = false;
+
+  void Form_Activate();
+  void Form_QueryUnload();
+  void FrameMusicLabel();
+  void SetMenuGlyphs();
+  void UpdateMenuGlyph(int position, bool state);
+  void cmdExit_Click();
+  void mnuFileExit_Click();
+  void Command3_Click();
+  void Command4_Click();
+  virtual void Timer1_Timer() {}
+  virtual void Timer2_Timer() {}
+
+  static constexpr int mnuFileMusic = 1001;
+  static constexpr int mnuFileClock = 1002;
+  static constexpr int mnuFileExit = 1003;
+
+  const PageDesign& Design() const { return design_; }
+
+ protected:
+  // The page's own controls, created after the shell's.
+  virtual void LoadPage() {}
+  // The page's two preview colour writes, each time it becomes active.
+  virtual void ColourStep() {}
+  // Page 1 keeps the mixer beside itself: at load and at every paint.
+  virtual void PlaceMixer(bool /*atLoad*/) {}
+  std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  Services& services_;
+  // The font of the page's controls.
+  forms::Font font_;
+
+ private:
+  void LayOutShell();
+  void PaintBodyGradient();
+  void PrepareLogoTones();
+
+  const PageDesign& design_;
+  const wchar_t* className_;
+  bool hasLogo_ = false;
+  bool activatedBefore_ = false;
+};
+
+}  // namespace chelan
