@@ -1,6 +1,7 @@
 #include "shell/skin_page.h"
 
 #include "shell/frame3d.h"
+#include "skin/pending_colour.h"
 #include "shell/gdi_drawing.h"
 #include "shell/page_resources.h"
 #include "shell/tones.h"
@@ -9,8 +10,10 @@ namespace chelan {
 
 namespace {
 
-enum ControlId { kCmdMusic = 2001, kCmdClock, kCmdExit, kCommand3, kCommand4, kLblMusic, kLblClock };
+enum ControlId { kCmdMusic = 2001, kCmdClock, kCmdExit, kCommand3, kCommand4, kLblMusic, kLblClock, kText3, kText4, kText5 };
 
+constexpr wchar_t kApplicationTitle[] = L"澈岚皮肤6.1";
+constexpr wchar_t kChooseAgainText[] = L"取消后重选";
 constexpr float kBrightTone = 1.3f;
 constexpr float kDarkTone = 0.4f;
 
@@ -97,6 +100,9 @@ void SkinPage::LayOutShell() {
   lblMusic.SetColors(kMusicLabelText, kLabelBack);
   lblClock.SetColors(kClockLabelText, kLabelBack);
   for (forms::Label* label : {&lblMusic, &lblClock}) label->SetFont(font_.get());
+  Text3.Create(form, std::wstring(design_.pendingTexts[0]), {7980, 4290, 345, 285}, kText3, false);
+  Text4.Create(form, std::wstring(design_.pendingTexts[1]), {8340, 4290, 345, 285}, kText4, false);
+  Text5.Create(form, std::wstring(design_.pendingTexts[2]), {8700, 4290, 315, 285}, kText5, false);
 
   // The logo boxes take the stored logo's size; box 1 starts empty.
   forms::Bitmap logo(LoadPicture(IDB_CHELAN_LOGO));
@@ -176,6 +182,31 @@ void SkinPage::Form_Activate() {
   Timer1.SetEnabled(true);
   Timer2.SetInterval(10);
   Timer2.SetEnabled(true);
+}
+
+ColorValue SkinPage::PendingColour() const {
+  return chelan::PendingColour(Text3.Text(), Text4.Text(), Text5.Text());
+}
+
+void SkinPage::SetPending(ColorValue colour) {
+  const std::array<std::wstring, 3> texts = PendingTextsOf(colour);
+  Text3.SetText(texts[0]);
+  Text4.SetText(texts[1]);
+  Text5.SetText(texts[2]);
+}
+
+void SkinPage::BringToFront(std::initializer_list<forms::Control*> controls) {
+  for (forms::Control* control : controls) {
+    SetWindowPos(control->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
+}
+
+void SkinPage::ChooseSwatchColour() {
+  if (const std::optional<ColorValue> chosen = services_.PickColor(hwnd())) {
+    picSBPanel1.SetBackColor(*chosen);
+  } else {
+    services_.ShowMessage(hwnd(), kChooseAgainText, kApplicationTitle, MessageIcon::Exclamation);
+  }
 }
 
 void SkinPage::Form_QueryUnload() {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 
 #include "forms/control.h"
 #include "forms/form.h"
@@ -32,6 +33,8 @@ class SkinPage : public forms::Form {
   std::array<forms::PictureBox, 2> picLogo;
   forms::Button cmdMusic, cmdClock, cmdExit, Command3, Command4;
   forms::Label lblMusic, lblClock;
+  // The page's pending colour, never shown: red, green, blue as decimal text.
+  forms::TextBox Text3, Text4, Text5;
   forms::Timer Timer1, Timer2;
   forms::MenuBar menu;
   // The glyph sources of the tool bar buttons and menu items.
@@ -45,6 +48,10 @@ class SkinPage : public forms::Form {
   std::int16_t lineGap = 10;
   bool logoReady = false;
   bool clockOn = false;
+
+  ColorValue PendingColour() const;
+  // Sets the three boxes, red first.
+  void SetPending(ColorValue colour);
 
   void Form_Activate();
   void Form_QueryUnload();
@@ -69,6 +76,11 @@ class SkinPage : public forms::Form {
   virtual void LoadPage() {}
   // The page's two preview colour writes, each time it becomes active.
   virtual void ColourStep() {}
+  // Controls of the page that lie over the status bar stay in front of it.
+  static void BringToFront(std::initializer_list<forms::Control*> controls);
+  // The colour dialog for the swatch: on OK the swatch takes the colour, on cancel the user is told
+  // to choose again.
+  void ChooseSwatchColour();
   // Page 1 keeps the mixer beside itself: at load and at every paint.
   virtual void PlaceMixer(bool /*atLoad*/) {}
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,0 +1,50 @@
+#include "skin/frmFancyfrm2.h"
+
+#include "skin/skin_colours.h"
+#include "skin/system_colours.h"
+
+namespace chelan {
+
+namespace {
+
+enum ControlId { kOption1 = 3201, kCommand1, kCommand2 };
+
+}  // namespace
+
+frmFancyfrm2::frmFancyfrm2(Services& services, std::function<void(ColorValue)> setPage1Pending,
+                           std::function<void()> openPuzzle)
+    : SkinPage(services, kPage3Design, L"ChelanFrmFancyfrm2"),
+      setPage1Pending_(std::move(setPage1Pending)),
+      openPuzzle_(std::move(openPuzzle)) {}
+
+void frmFancyfrm2::LoadPage() {
+  const HWND form = hwnd();
+  Option1.Create(form, L"澈岚指定按钮文字颜色为海蓝", {30, 4290, 2745, 345}, kOption1);
+  Command2.Create(form, L"确 定", {30, 4650, 885, 465}, kCommand2);
+  Command1.Create(picStatusBar.hwnd(), L"澈岚附赠澈岚皮肤专用拼图智力训练游戏", {870, 360, 1875, 465}, kCommand1);
+  Option1.SetColors(RGB(0, 0, 0), Design().windowBack);
+  for (forms::Control* control : std::initializer_list<forms::Control*>{&Option1, &Command2, &Command1}) {
+    control->SetFont(font_.get());
+  }
+  // The long caption needs two lines in its button.
+  SetWindowLongPtrW(Command1.hwnd(), GWL_STYLE, GetWindowLongPtrW(Command1.hwnd(), GWL_STYLE) | BS_MULTILINE);
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  BringToFront({&Option1, &Command2});
+}
+
+void frmFancyfrm2::ColourStep() {
+  WriteColourStep(services_, kButtonStep, PendingColour(), kPage3PreviewHighlight);
+}
+
+void frmFancyfrm2::Command2_Click() {
+  if (!Option1.Value()) return;
+  WriteColourStep(services_, kButtonStep, PendingColour(), kPage3ConfirmHighlight);
+  setPage1Pending_(kPage3ConfirmPage1);
+}
+
+void frmFancyfrm2::Command1_Click() {
+  if (openPuzzle_) openPuzzle_();
+}
+
+}  // namespace chelan

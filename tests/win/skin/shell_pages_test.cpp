@@ -1,0 +1,242 @@
+// The page shell and skin pages 2 and 3, driven by messages with the recording fake.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "fake_services.h"
+#include "skin/frmFancyfrm1.h"
+#include "shell/tones.h"
+#include "skin/frmFancyfrm2.h"
+#include "window_test_helpers.h"
+
+namespace chelan {
+namespace {
+
+using testing::Click;
+using testing::FakeServices;
+using testing::ShownMessage;
+using testing::SysColorWrite;
+
+class PagesTest : public ::testing::Test {
+ protected:
+  void Open(SkinPage& page) {
+    page.Show();
+    testing::PumpMessages();
+  }
+  std::vector<SysColorWrite> TakeWrites() {
+    std::vector<SysColorWrite> writes = services.sysColors;
+    services.sysColors.clear();
+    return writes;
+  }
+
+  FakeServices services;
+  std::vector<ColorValue> page1Pending;
+  int puzzleOpenings = 0;
+  frmFancyfrm1 page2{services, [this](ColorValue c) { page1Pending.push_back(c); }};
+  frmFancyfrm2 page3{services, [this](ColorValue c) { page1Pending.push_back(c); }, [this] { ++puzzleOpenings; }};
+};
+
+TEST_F(PagesTest, OpeningPages2And3WritesTheirPreviewsInOrder) {
+  Open(page2);
+  Open(page3);
+  EXPECT_EQ(TakeWrites(), (std::vector<SysColorWrite>{{7, Rgb(10, 10, 250)},
+                                                      {30, Rgb(154, 245, 63)},
+                                                      {18, Rgb(30, 10, 250)},
+                                                      {20, Rgb(255, 255, 0)}}));
+}
+
+TEST_F(PagesTest, Page2ConfirmWritesMenuTextThenSwatchThenSetsPage1) {
+  Open(page2);
+  TakeWrites();
+  Click(page2.Command2);
+  EXPECT_TRUE(TakeWrites().empty()) << "without the option nothing is written";
+  EXPECT_TRUE(page1Pending.empty());
+  Click(page2.Option1);
+  Click(page2.Command2);
+  EXPECT_EQ(TakeWrites(), (std::vector<SysColorWrite>{{7, Rgb(10, 10, 250)}, {30, Rgb(255, 255, 128)}}));
+  EXPECT_EQ(page1Pending, std::vector<ColorValue>{Rgb(150, 150, 250)});
+}
+
+TEST_F(PagesTest, Page2ColourDialogRecoloursOnlyTheSwatchAndCancelAsksToChooseAgain) {
+  Open(page2);
+  TakeWrites();
+  services.colorAnswers = {Rgb(1, 2, 3), std::nullopt};
+  Click(page2.Command8);
+  EXPECT_EQ(page2.picSBPanel1.BackColor(), Rgb(1, 2, 3));
+  EXPECT_TRUE(TakeWrites().empty());
+  Click(page2.Command8);
+  EXPECT_EQ(services.messages,
+            (std::vector<ShownMessage>{{L"取消后重选", L"澈岚皮肤6.1", MessageIcon::Exclamation}}));
+  EXPECT_EQ(page2.picSBPanel1.BackColor(), Rgb(1, 2, 3));
+  Click(page2.Option1);
+  Click(page2.Command2);
+  EXPECT_EQ(TakeWrites(), (std::vector<SysColorWrite>{{7, Rgb(10, 10, 250)}, {30, Rgb(1, 2, 3)}}));
+}
+
+TEST_F(PagesTest, Page3ConfirmOnlyWithTheOptionAndThePuzzleButtonOpensThePuzzle) {
+  Open(page3);
+  TakeWrites();
+  Click(page3.Command2);
+  EXPECT_TRUE(TakeWrites().empty());
+  Click(page3.Option1);
+  Click(page3.Command2);
+  EXPECT_EQ(TakeWrites(), (std::vector<SysColorWrite>{{18, Rgb(30, 10, 250)}, {20, Rgb(255, 192, 255)}}));
+  EXPECT_EQ(page1Pending, std::vector<ColorValue>{Rgb(150, 250, 50)});
+  Click(page3.Command1);
+  Click(page3.Command1);
+  EXPECT_EQ(puzzleOpenings, 2);
+}
+
+TEST_F(PagesTest, ReturningToAPageRerunsOnlyItsActivation) {
+  Open(page2);
+  Click(page2.Option1);
+  services.colorAnswers = {Rgb(9, 9, 9)};
+  Click(page2.Command8);
+  page2.Hide();
+  Open(page3);
+  TakeWrites();
+  Open(page2);
+  EXPECT_EQ(TakeWrites(), (std::vector<SysColorWrite>{{7, Rgb(10, 10, 250)}, {30, Rgb(154, 245, 63)}}));
+  // The load did not run again: the option and the swatch kept their state.
+  EXPECT_TRUE(page2.Option1.Value());
+  EXPECT_EQ(page2.picSBPanel1.BackColor(), Rgb(9, 9, 9));
+}
+
+TEST_F(PagesTest, ActivationStartsBothTimersWhichTheLoadLeftOff) {
+  page3.Load();
+  EXPECT_FALSE(page3.Timer1.Enabled());
+  EXPECT_FALSE(page3.Timer2.Enabled());
+  Open(page3);
+  EXPECT_TRUE(page3.Timer1.Enabled());
+  EXPECT_EQ(page3.Timer1.Interval(), 800u);
+  EXPECT_TRUE(page3.Timer2.Enabled());
+  EXPECT_EQ(page3.Timer2.Interval(), 10u);
+  // Stopped timers are started again at the next activation.
+  page3.Timer1.SetEnabled(false);
+  Open(page2);
+  Open(page3);
+  EXPECT_TRUE(page3.Timer1.Enabled());
+}
+
+TEST_F(PagesTest, SwitchingInFromAnotherProgramRunsNoActivation) {
+  Open(page3);
+  TakeWrites();
+  // Windows tells the program it becomes active before activating the page; no window of the
+  // program was active before.
+  SendMessageW(page3.hwnd(), WM_ACTIVATEAPP, TRUE, 0);
+  SendMessageW(page3.hwnd(), WM_ACTIVATE, WA_CLICKACTIVE, 0);
+  EXPECT_TRUE(TakeWrites().empty());
+  // Coming from another window of the program does run it.
+  Open(page2);
+  TakeWrites();
+  SetActiveWindow(page3.hwnd());
+  testing::PumpMessages();
+  EXPECT_EQ(TakeWrites(), (std::vector<SysColorWrite>{{18, Rgb(30, 10, 250)}, {20, Rgb(255, 255, 0)}}));
+}
+
+struct CloseWay {
+  const char* name;
+  void (*close)(SkinPage&);
+};
+
+class ClosingAPage : public PagesTest, public ::testing::WithParamInterface<CloseWay> {};
+
+TEST_P(ClosingAPage, EndsTheProgramWithoutAQuestion) {
+  Open(page2);
+  GetParam().close(page2);
+  EXPECT_EQ(services.endProgramCalls, 1);
+  EXPECT_TRUE(services.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, ClosingAPage,
+    ::testing::Values(CloseWay{"exitButton", [](SkinPage& p) { Click(p.cmdExit); }},
+                      CloseWay{"exitMenuItem",
+                               [](SkinPage& p) { SendMessageW(p.hwnd(), WM_COMMAND, SkinPage::mnuFileExit, 0); }},
+                      CloseWay{"closeBox", [](SkinPage& p) { SendMessageW(p.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
+                      CloseWay{"sessionEnd", [](SkinPage& p) { SendMessageW(p.hwnd(), WM_ENDSESSION, TRUE, 0); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class ShellLayout : public PagesTest, public ::testing::WithParamInterface<int> {
+ protected:
+  SkinPage& Page() { return GetParam() == 2 ? static_cast<SkinPage&>(page2) : page3; }
+};
+
+TEST_P(ShellLayout, BarsDockAndStatusLabelsKeepTheirDistances) {
+  SkinPage& page = Page();
+  Open(page);
+  RECT client{};
+  GetClientRect(page.hwnd(), &client);
+  EXPECT_EQ(client.right, 603);
+  EXPECT_EQ(client.bottom, 411);
+  EXPECT_EQ(testing::PlaceInParent(page.picToolBar.hwnd()).bottom, 27);
+  const RECT status = testing::PlaceInParent(page.picStatusBar.hwnd());
+  EXPECT_EQ(status.top, 411 - 127);
+  EXPECT_EQ(status.right, 603);
+  const RECT panel = testing::PlaceInParent(page.picSBPanel1.hwnd());
+  EXPECT_EQ(panel.left, 1);
+  EXPECT_EQ(panel.top, 0);
+  EXPECT_EQ(testing::PlaceInParent(page.lblMusic.hwnd()).left, panel.right + 4);
+  EXPECT_EQ(testing::PlaceInParent(page.lblClock.hwnd()).right, 603 - 6);
+  EXPECT_EQ(testing::ColorsOf(page.lblMusic.hwnd()).text, RGB(0, 255, 255));
+  EXPECT_EQ(testing::ColorsOf(page.lblClock.hwnd()).back, RGB(0, 0, 0));
+  EXPECT_FALSE(page.picBody.Visible());
+  EXPECT_EQ(page.W, 603);
+  EXPECT_EQ(page.H, 357);
+  EXPECT_EQ(page.scrollPosition, 357);
+  EXPECT_TRUE(page.clockOn);
+}
+
+TEST_P(ShellLayout, BodyGradientRunsInSevenPixelBandsUnderThePagesRedAndGreen) {
+  SkinPage& page = Page();
+  Open(page);
+  const GradientBase base = page.Design().gradient;
+  const HDC body = page.picBody.Dc();
+  EXPECT_EQ(GetPixel(body, 0, 0), Rgb(base.red, base.green, 150));
+  EXPECT_EQ(GetPixel(body, 602, 6), Rgb(base.red, base.green, 150));
+  EXPECT_EQ(GetPixel(body, 300, 7), Rgb(base.red, base.green, 147));
+  EXPECT_EQ(GetPixel(body, 0, 356), Rgb(base.red, base.green, 3));
+}
+
+TEST_P(ShellLayout, LogoIsHeldInThreeTones) {
+  SkinPage& page = Page();
+  Open(page);
+  ASSERT_TRUE(page.logoReady);
+  for (int x : {3, 16, 28}) {
+    const COLORREF stored = GetPixel(page.holders[1].Dc(), x, 16);
+    const COLORREF bright = GetPixel(page.picLogo[1].Dc(), x, 16);
+    const COLORREF dark = GetPixel(page.picLogo[0].Dc(), x, 16);
+    EXPECT_EQ(bright, ScaleTone(stored, 1.3f)) << x;
+    EXPECT_EQ(dark, ScaleTone(bright, 0.4f)) << x;
+  }
+  // Holder 0 holds the gradient.
+  EXPECT_EQ(GetPixel(page.holders[0].Dc(), 0, 0), GetPixel(page.picBody.Dc(), 0, 0));
+}
+
+TEST_P(ShellLayout, MenuOffersMusicClockAndExitWithTheirGlyphs) {
+  SkinPage& page = Page();
+  Open(page);
+  HMENU bar = GetMenu(page.hwnd());
+  ASSERT_NE(bar, nullptr);
+  wchar_t text[32] = {};
+  GetMenuStringW(bar, 0, text, 32, MF_BYPOSITION);
+  EXPECT_STREQ(text, L"澈岚");
+  HMENU file = GetSubMenu(bar, 0);
+  const wchar_t* items[] = {L"&Music", L"&Clock", L"E&xit"};
+  for (int i = 0; i < 3; ++i) {
+    GetMenuStringW(file, static_cast<UINT>(i), text, 32, MF_BYPOSITION);
+    EXPECT_STREQ(text, items[i]);
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_CHECKMARKS;
+    GetMenuItemInfoW(file, static_cast<UINT>(i), TRUE, &info);
+    EXPECT_NE(info.hbmpUnchecked, nullptr) << i;
+    EXPECT_EQ(info.hbmpUnchecked, info.hbmpChecked) << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, ShellLayout, ::testing::Values(2, 3),
+                         [](const auto& info) { return "page" + std::to_string(info.param); });
+
+}  // namespace
+}  // namespace chelan
