@@ -9,11 +9,15 @@ export WINEARCH=win64
 # Creates the prefix once, with window frames drawn by Wine and windows it does not hand to a window
 # manager (there is none: hiding a window would wait 2 s for one), and no audio device, so that sound
 # calls fail fast instead of waiting for one.
+# Raise the version when the settings below change, so that existing prefixes take them.
+chelan_prefix_version=3
 chelan_wine_prefix() {
-  [ -f "$WINEPREFIX/.chelan-ready" ] && return 0
+  [ "$(cat "$WINEPREFIX/.chelan-ready" 2>/dev/null)" = "$chelan_prefix_version" ] && return 0
   mkdir -p "$WINEPREFIX"
-  wine wineboot -i >/dev/null 2>&1 || true
-  wineserver -w
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wine wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+  fi
   # Chinese texts need a CJK font wherever Windows would use its own faces. The file is UTF-16, the
   # form regedit takes for names outside ASCII.
   local reg="$WINEPREFIX/chelan.reg"
@@ -22,11 +26,11 @@ chelan_wine_prefix() {
     '[HKEY_CURRENT_USER\Software\Wine\Drivers]' '"Audio"=""' '' \
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
     '"Tahoma"="WenQuanYi Micro Hei"' '"MS Shell Dlg"="WenQuanYi Micro Hei"' \
-    '"MS Shell Dlg 2"="WenQuanYi Micro Hei"' '"宋体"="WenQuanYi Micro Hei"' '"SimSun"="WenQuanYi Micro Hei"' '' \
+    '"MS Shell Dlg 2"="WenQuanYi Micro Hei"' '"宋体"="WenQuanYi Micro Hei"' '"SimSun"="WenQuanYi Micro Hei"' \
+    '"Arial"="WenQuanYi Micro Hei"' '' \
     | iconv -f UTF-8 -t UTF-16 > "$reg"
   wine regedit /S "$reg" >/dev/null 2>&1 || true
-  wineserver -w
-  touch "$WINEPREFIX/.chelan-ready"
+  echo "$chelan_prefix_version" > "$WINEPREFIX/.chelan-ready"
 }
 
 # Starts a virtual display when there is none; sets chelan_xvfb_pid when it started one.

@@ -4,7 +4,7 @@
 
 #include "forms/form.h"
 #include "platform/win32_services.h"
-#include "skin/frmFancyfrm.h"
+#include "skin/skin_pages.h"
 #include "startup/Module1.h"
 #include "startup/frmpass.h"
 
@@ -21,9 +21,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     services.EndProgram();
   }
 
-  // The page lives until the program ends.
-  static chelan::frmFancyfrm page1(services);
-  page1.Show();
-  page1.SetCaption(L"澈岚皮肤v6.1版  欢迎使用");
+  // The pages, the mixer and the puzzle live until the program ends.
+  static chelan::SkinPages pages(services);
+  pages.page1.Show();
+  pages.page1.SetCaption(L"澈岚皮肤v6.1版  欢迎使用");
   return chelan::forms::RunMessageLoop();
 }

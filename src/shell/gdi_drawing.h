@@ -3,6 +3,9 @@
 // for the logo tones.
 #include <windows.h>
 
+#include <cstdint>
+#include <vector>
+
 #include "core/lines.h"
 #include "core/pixels.h"
 
@@ -22,17 +25,24 @@ class DcLinePainter : public LinePainter {
   HGDIOBJ previousPen_;
 };
 
+// The pixels of the bitmap selected into a DC, read once and written back by Store: a GDI call per
+// pixel would cost far more than the work itself.
 class DcPixelImage : public PixelImage {
  public:
-  DcPixelImage(HDC dc, SIZE size) : dc_(dc), size_(size) {}
+  DcPixelImage(HDC dc, SIZE size);
   int Width() const override { return size_.cx; }
   int Height() const override { return size_.cy; }
   ColorValue GetPixel(int x, int y) const override;
   void SetPixel(int x, int y, ColorValue colour) override;
+  // Puts the pixels back into the DC's bitmap.
+  void Store() const;
 
  private:
+  BITMAPINFO Format() const;
+
   HDC dc_;
   SIZE size_;
+  std::vector<std::uint32_t> pixels_;  // top-down rows of 0x00RRGGBB
 };
 
 }  // namespace chelan

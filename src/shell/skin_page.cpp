@@ -1,5 +1,7 @@
 #include "shell/skin_page.h"
 
+#include <cwchar>
+
 #include "shell/frame3d.h"
 #include "skin/pending_colour.h"
 #include "shell/gdi_drawing.h"
@@ -14,12 +16,28 @@ enum ControlId { kCmdMusic = 2001, kCmdClock, kCmdExit, kCommand3, kCommand4, kL
 
 constexpr wchar_t kApplicationTitle[] = L"澈岚皮肤6.1";
 constexpr wchar_t kChooseAgainText[] = L"取消后重选";
+constexpr wchar_t kMusicFile[] = L"集结号.wav";
+constexpr wchar_t kMusicOnText[] = L"音乐打开";
+constexpr wchar_t kMusicOffText[] = L"音乐关闭";
+constexpr wchar_t kClockOnTip[] = L"Turn clock on";
+constexpr wchar_t kClockOffTip[] = L"Turn clock off";
 constexpr float kBrightTone = 1.3f;
 constexpr float kDarkTone = 0.4f;
 
 HBITMAP LoadPicture(int id) {
   return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
                                          LR_DEFAULTCOLOR));
+}
+
+// The date in the user's short date format, as the roll shows it.
+std::wstring ShortDate(const LocalTime& now) {
+  SYSTEMTIME date{};
+  date.wYear = static_cast<WORD>(now.year);
+  date.wMonth = static_cast<WORD>(now.month);
+  date.wDay = static_cast<WORD>(now.day);
+  wchar_t text[64] = {};
+  if (!GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &date, nullptr, text, 64)) return {};
+  return text;
 }
 
 }  // namespace
@@ -33,8 +51,8 @@ void SkinPage::Load() {
              WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN);
   font_ = forms::MakeFont(L"宋体", 9, false);
   HMENU file = menu.AddPopup(L"澈岚");
-  menu.AddItem(file, mnuFileMusic, L"&Music", nullptr);
-  menu.AddItem(file, mnuFileClock, L"&Clock", nullptr);
+  menu.AddItem(file, mnuFileMusic, L"&Music", [this] { mnuFileMusic_Click(); });
+  menu.AddItem(file, mnuFileClock, L"&Clock", [this] { mnuFileClock_Click(); });
   menu.AddItem(file, mnuFileExit, L"E&xit", [this] { mnuFileExit_Click(); });
   AttachMenu(menu);
 
@@ -44,17 +62,105 @@ void SkinPage::Load() {
   Timer1.Tick = [this] { Timer1_Timer(); };
   Timer2.Tick = [this] { Timer2_Timer(); };
   LayOutShell();
-  W = picBody.InnerSize().cx;
-  H = picBody.InnerSize().cy;
-  startPosition = H;
-  scrollPosition = H;
-  lineGap = 10;
+  lines = MakeMarqueeLines(ShortDate(services_.Now()));
+  const SIZE body = picBody.InnerSize();
+  const SIZE logo = picLogo[0].InnerSize();
+  marquee = MakeMarqueeState(body.cx, body.cy, logo.cx, logo.cy);
   PaintBodyGradient();
-  logoReady = holders[0].Hold(picBody.Dc(), SIZE{W, H});
+  logoReady = holders[0].Hold(picBody.Dc(), body);
   if (logoReady) PrepareLogoTones();
   SetMenuGlyphs();
   clockOn = true;
+  PrepareMarquee();
+  LoadMusic();
   LoadPage();
+}
+
+void SkinPage::PrepareMarquee() {
+  const auto ready = [](const BitmapHolder& holder) { return holder.Ready() ? holder.Dc() : nullptr; };
+  canvas_ = std::make_unique<GdiCanvas>(
+      picBody.Dc(), std::array<HDC, 4>{ready(holders[0]), ready(holders[1]), picLogo[0].Dc(), picLogo[1].Dc()});
+  layout_ = LayOutMarquee(*canvas_, lines);
+}
+
+void SkinPage::LoadMusic() {
+  musicPath = services_.ProgramFolder() + L"\\" + kMusicFile;
+  musicAvailable = IsFileThere(musicPath);
+  musicOn = musicAvailable;
+  if (musicAvailable) {
+    lblMusic.SetText(kMusicOnText);
+    services_.PlayWave(musicPath, true);
+  } else {
+    EnableMenuItem(menu.handle(), mnuFileMusic, MF_BYCOMMAND | MF_GRAYED);
+    cmdMusic.SetEnabled(false);
+    lblMusic.SetText(kMusicOffText);
+  }
+}
+
+bool SkinPage::IsFileThere(const std::wstring& inFileSpec) { return services_.FileOpens(inFileSpec); }
+
+void SkinPage::cmdMusic_Click() {
+  if (!musicAvailable) return;
+  const bool wasOn = musicOn;
+  musicOn = !wasOn;
+  if (wasOn) {
+    toolTips.SetText(cmdMusic.hwnd(), kMusicOffText);
+    SendMessageW(cmdMusic.hwnd(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(ImgMusic2.get()));
+    lblMusic.SetText(kMusicOffText);
+    services_.StopSound();
+  } else {
+    SendMessageW(cmdMusic.hwnd(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(imgMusic.get()));
+    toolTips.SetText(cmdMusic.hwnd(), kMusicOnText);
+    lblMusic.SetText(kMusicOnText);
+    services_.PlayWave(musicPath, true);
+  }
+  UpdateMenuGlyph(0, musicOn);
+}
+
+void SkinPage::mnuFileMusic_Click() { cmdMusic_Click(); }
+
+void SkinPage::cmdClock_Click() {
+  const bool wasOn = clockOn;
+  clockOn = !wasOn;
+  if (wasOn) {
+    toolTips.SetText(cmdClock.hwnd(), kClockOnTip);
+    SendMessageW(cmdClock.hwnd(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(imgClock2.get()));
+    lblClock.SetVisible(false);
+    Timer1.SetEnabled(false);
+  } else {
+    SendMessageW(cmdClock.hwnd(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(imgClock.get()));
+    toolTips.SetText(cmdClock.hwnd(), kClockOffTip);
+    lblClock.SetVisible(true);
+    Timer1.SetEnabled(true);
+  }
+  UpdateMenuGlyph(1, clockOn);
+}
+
+void SkinPage::mnuFileClock_Click() { cmdClock_Click(); }
+
+void SkinPage::Timer1_Timer() {
+  const LocalTime now = services_.Now();
+  wchar_t text[16];
+  swprintf(text, 16, L"%02d:%02d:%02d", now.hour, now.minute, now.second);
+  lblClock.SetText(text);
+}
+
+void SkinPage::Timer2_Timer() {
+  if (!canvas_) return;
+  if (!IsWindowVisible(hwnd()) || IsIconic(hwnd())) {
+    AdvanceMarquee(layout_, marquee);
+    return;
+  }
+  ComposeMarqueeFrame(*canvas_, layout_, marquee);
+  forms::ClientDc page(hwnd());
+  CopyCanvasToPage(page.get());
+}
+
+void SkinPage::CopyCanvasToPage(HDC page) const {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  const PagePoint origin = MarqueePageOrigin(client.right, client.bottom, marquee);
+  BitBlt(page, origin.left, origin.top, marquee.width, marquee.height, picBody.Dc(), 0, 0, SRCCOPY);
 }
 
 void SkinPage::LayOutShell() {
@@ -75,6 +181,8 @@ void SkinPage::LayOutShell() {
                   kCmdClock);
   for (forms::Button* button : {&cmdMusic, &Command3, &Command4, &cmdExit, &cmdClock}) button->SetFont(font_.get());
   cmdExit.Click = [this] { cmdExit_Click(); };
+  cmdMusic.Click = [this] { cmdMusic_Click(); };
+  cmdClock.Click = [this] { cmdClock_Click(); };
   Command3.Click = [this] { Command3_Click(); };
   Command4.Click = [this] { Command4_Click(); };
 
@@ -128,9 +236,9 @@ void SkinPage::LayOutShell() {
 void SkinPage::PaintBodyGradient() {
   const HDC canvas = picBody.Dc();
   HGDIOBJ previous = SelectObject(canvas, GetStockObject(DC_BRUSH));
-  for (const GradientBand& band : PageGradientBands(design_.gradient, H)) {
+  for (const GradientBand& band : PageGradientBands(design_.gradient, marquee.height)) {
     SetDCBrushColor(canvas, band.colour);
-    PatBlt(canvas, 0, band.top, W, band.height, PATCOPY);
+    PatBlt(canvas, 0, band.top, marquee.width, band.height, PATCOPY);
   }
   SelectObject(canvas, previous);
 }
@@ -140,9 +248,13 @@ void SkinPage::PrepareLogoTones() {
   DcPixelImage box0(picLogo[0].Dc(), size);
   DcPixelImage box1(picLogo[1].Dc(), size);
   ScaleTones(box0, box1, kBrightTone, forms::DoEvents);
+  box1.Store();
   // Holder 1 keeps the logo as stored; box 0 then takes the dark tone of the bright one.
   logoReady = hasLogo_ && holders[1].Hold(picLogo[0].Dc(), size);
-  if (logoReady) ScaleTones(box1, box0, kDarkTone, forms::DoEvents);
+  if (logoReady) {
+    ScaleTones(box1, box0, kDarkTone, forms::DoEvents);
+    box0.Store();
+  }
 }
 
 void SkinPage::SetMenuGlyphs() {
@@ -239,15 +351,15 @@ std::optional<LRESULT> SkinPage::OnMessage(UINT message, WPARAM wParam, LPARAM l
         return 0;
       }
       break;
-    case WM_PAINT:
-      if (design_.showsMixer) {
-        {
-          forms::PaintDc paint(hwnd());
-        }
-        PlaceMixer(false);
-        return 0;
+    case WM_PAINT: {
+      {
+        // The last frame of the marquee, so that a repaint does not wait for the next tick.
+        forms::PaintDc paint(hwnd());
+        if (activatedBefore_) CopyCanvasToPage(paint.get());
       }
-      break;
+      if (design_.showsMixer) PlaceMixer(false);
+      return 0;
+    }
     case WM_CLOSE:
       Form_QueryUnload();
       return 0;

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <string>
 #include <initializer_list>
 
 #include "forms/control.h"
@@ -13,8 +15,12 @@
 #include "forms/menu.h"
 #include "forms/picture_box.h"
 #include "forms/timer.h"
+#include "forms/tool_tip.h"
 #include "platform/services.h"
 #include "shell/bitmap_holder.h"
+#include "shell/gdi_canvas.h"
+#include "shell/marquee.h"
+#include "shell/marquee_lines.h"
 #include "shell/page_design.h"
 
 namespace chelan {
@@ -42,12 +48,16 @@ class SkinPage : public forms::Form {
   // Bitmap holder 0 holds the gradient, holder 1 the logo in its stored tone.
   std::array<BitmapHolder, 2> holders;
 
-  // Page state of the shell.
-  std::int32_t W = 0, H = 0;
-  std::int32_t startPosition = 0, scrollPosition = 0;
-  std::int16_t lineGap = 10;
+  // Page state of the shell: the canvas size W × H, start and scroll position and line gap of the
+  // marquee, the line table, the clock and the music.
+  MarqueeState marquee;
+  MarqueeLines lines;
   bool logoReady = false;
   bool clockOn = false;
+  std::wstring musicPath;
+  bool musicAvailable = false;
+  bool musicOn = false;
+  forms::ToolTip toolTips;
 
   ColorValue PendingColour() const;
   // Sets the three boxes, red first.
@@ -62,8 +72,15 @@ class SkinPage : public forms::Form {
   void mnuFileExit_Click();
   void Command3_Click();
   void Command4_Click();
-  virtual void Timer1_Timer() {}
-  virtual void Timer2_Timer() {}
+  void cmdClock_Click();
+  void mnuFileClock_Click();
+  void cmdMusic_Click();
+  void mnuFileMusic_Click();
+  bool IsFileThere(const std::wstring& inFileSpec);
+  // The clock label shows the time of day.
+  void Timer1_Timer();
+  // One frame of the marquee; a page nobody can see only moves the roll on.
+  void Timer2_Timer();
 
   static constexpr int mnuFileMusic = 1001;
   static constexpr int mnuFileClock = 1002;
@@ -93,10 +110,15 @@ class SkinPage : public forms::Form {
   void LayOutShell();
   void PaintBodyGradient();
   void PrepareLogoTones();
+  void PrepareMarquee();
+  void LoadMusic();
+  void CopyCanvasToPage(HDC page) const;
 
   const PageDesign& design_;
   const wchar_t* className_;
   bool hasLogo_ = false;
+  std::unique_ptr<GdiCanvas> canvas_;
+  MarqueeLayout layout_;
   bool activatedBefore_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "e2e_harness.h"
 
+#include <cstdlib>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -161,5 +162,77 @@ void SetText(HWND control, const std::wstring& text) {
 void Press(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
 
 bool IsShown(HWND window) { return window && IsWindowVisible(window); }
+
+namespace {
+
+struct DescendantSearch {
+  const std::wstring* className;
+  const std::wstring* text;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchDescendant(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<DescendantSearch*>(param);
+  wchar_t className[64] = {};
+  GetClassNameW(window, className, 64);
+  if (lstrcmpiW(className, search->className->c_str()) != 0 || WindowText(window) != *search->text) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+std::wstring ProbePath() {
+  std::vector<wchar_t> path(MAX_PATH);
+  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  std::wstring self(path.data(), length);
+  return self.substr(0, self.find_last_of(L"\\/") + 1) + L"syscolor_probe.exe";
+}
+
+}  // namespace
+
+HWND DescendantWithText(HWND parent, const std::wstring& className, const std::wstring& text) {
+  DescendantSearch search{&className, &text};
+  EnumChildWindows(parent, MatchDescendant, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+COLORREF ReadSysColor(int element) {
+  SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+  HANDLE readEnd = nullptr, writeEnd = nullptr;
+  if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) throw std::runtime_error("no pipe for the probe");
+  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = writeEnd;
+  startup.hStdError = writeEnd;
+  PROCESS_INFORMATION info{};
+  std::wstring command = L"\"" + ProbePath() + L"\" " + std::to_wstring(element);
+  const BOOL started =
+      CreateProcessW(nullptr, command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info);
+  CloseHandle(writeEnd);
+  if (!started) {
+    CloseHandle(readEnd);
+    throw std::runtime_error("cannot start syscolor_probe.exe");
+  }
+  std::string output;
+  char buffer[64];
+  DWORD got = 0;
+  while (::ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) output.append(buffer, got);
+  WaitForSingleObject(info.hProcess, 10000);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  CloseHandle(readEnd);
+  return static_cast<COLORREF>(std::strtoul(output.c_str(), nullptr, 10));
+}
+
+COLORREF WaitForSysColor(int element, COLORREF expected, milliseconds timeout) {
+  const auto until = std::chrono::steady_clock::now() + timeout;
+  COLORREF value = ReadSysColor(element);
+  while (value != expected && std::chrono::steady_clock::now() < until) {
+    std::this_thread::sleep_for(milliseconds(20));
+    value = ReadSysColor(element);
+  }
+  return value;
+}
 
 }  // namespace chelan::e2e

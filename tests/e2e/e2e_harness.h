@@ -6,6 +6,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace chelan::e2e {
 
@@ -58,5 +59,12 @@ void SetText(HWND control, const std::wstring& text);
 // Clicks a button without waiting for what its click starts (a modal box, say).
 void Press(HWND button);
 bool IsShown(HWND window);
+// A control anywhere below the window (in a picture box, say) by class and text.
+HWND DescendantWithText(HWND parent, const std::wstring& className, const std::wstring& text);
+
+// The current value of a system colour, read by a fresh process.
+COLORREF ReadSysColor(int element);
+// Polls until the colour has the expected value or the patience runs out; gives the last value.
+COLORREF WaitForSysColor(int element, COLORREF expected, milliseconds timeout = milliseconds(5000));
 
 }  // namespace chelan::e2e

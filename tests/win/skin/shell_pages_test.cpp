@@ -1,40 +1,17 @@
-// The page shell and skin pages 2 and 3, driven by messages with the recording fake.
+// The page shell on all three pages, and skin pages 2 and 3, driven by messages with the recording fake.
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "fake_services.h"
-#include "skin/frmFancyfrm1.h"
+#include "pages_fixture.h"
 #include "shell/tones.h"
-#include "skin/frmFancyfrm2.h"
-#include "window_test_helpers.h"
+
+#include <algorithm>
 
 namespace chelan {
 namespace {
 
 using testing::Click;
-using testing::FakeServices;
 using testing::ShownMessage;
 using testing::SysColorWrite;
-
-class PagesTest : public ::testing::Test {
- protected:
-  void Open(SkinPage& page) {
-    page.Show();
-    testing::PumpMessages();
-  }
-  std::vector<SysColorWrite> TakeWrites() {
-    std::vector<SysColorWrite> writes = services.sysColors;
-    services.sysColors.clear();
-    return writes;
-  }
-
-  FakeServices services;
-  std::vector<ColorValue> page1Pending;
-  int puzzleOpenings = 0;
-  frmFancyfrm1 page2{services, [this](ColorValue c) { page1Pending.push_back(c); }};
-  frmFancyfrm2 page3{services, [this](ColorValue c) { page1Pending.push_back(c); }, [this] { ++puzzleOpenings; }};
-};
 
 TEST_F(PagesTest, OpeningPages2And3WritesTheirPreviewsInOrder) {
   Open(page2);
@@ -159,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class ShellLayout : public PagesTest, public ::testing::WithParamInterface<int> {
  protected:
-  SkinPage& Page() { return GetParam() == 2 ? static_cast<SkinPage&>(page2) : page3; }
+  SkinPage& Page() { return PageNumber(GetParam()); }
 };
 
 TEST_P(ShellLayout, BarsDockAndStatusLabelsKeepTheirDistances) {
@@ -181,9 +158,9 @@ TEST_P(ShellLayout, BarsDockAndStatusLabelsKeepTheirDistances) {
   EXPECT_EQ(testing::ColorsOf(page.lblMusic.hwnd()).text, RGB(0, 255, 255));
   EXPECT_EQ(testing::ColorsOf(page.lblClock.hwnd()).back, RGB(0, 0, 0));
   EXPECT_FALSE(page.picBody.Visible());
-  EXPECT_EQ(page.W, 603);
-  EXPECT_EQ(page.H, 357);
-  EXPECT_EQ(page.scrollPosition, 357);
+  EXPECT_EQ(page.marquee.width, 603);
+  EXPECT_EQ(page.marquee.height, 357);
+  EXPECT_EQ(page.marquee.scrollPosition, 357);
   EXPECT_TRUE(page.clockOn);
 }
 
@@ -235,8 +212,111 @@ TEST_P(ShellLayout, MenuOffersMusicClockAndExitWithTheirGlyphs) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, ShellLayout, ::testing::Values(2, 3),
+INSTANTIATE_TEST_SUITE_P(Pages, ShellLayout, ::testing::Values(1, 2, 3),
                          [](const auto& info) { return "page" + std::to_string(info.param); });
+
+}  // namespace
+}  // namespace chelan
+
+namespace chelan {
+namespace {
+
+HBITMAP MenuGlyph(SkinPage& page, int item) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_CHECKMARKS;
+  GetMenuItemInfoW(GetMenu(page.hwnd()), static_cast<UINT>(item), FALSE, &info);
+  return info.hbmpChecked;
+}
+
+HBITMAP ButtonPicture(const forms::Button& button) {
+  return reinterpret_cast<HBITMAP>(SendMessageW(button.hwnd(), BM_GETIMAGE, IMAGE_BITMAP, 0));
+}
+
+TEST_F(PagesTest, ClockToggledTwiceByButtonAndMenuReturnsToOnInEveryRespect) {
+  Open(page2);
+  ASSERT_TRUE(page2.clockOn);
+  EXPECT_TRUE(page2.lblClock.Visible());
+  EXPECT_EQ(page2.toolTips.Text(page2.cmdClock.hwnd()), L"");
+  Click(page2.cmdClock);
+  EXPECT_FALSE(page2.clockOn);
+  EXPECT_FALSE(page2.lblClock.Visible());
+  EXPECT_FALSE(page2.Timer1.Enabled());
+  EXPECT_EQ(page2.toolTips.Text(page2.cmdClock.hwnd()), L"Turn clock on");
+  EXPECT_EQ(MenuGlyph(page2, SkinPage::mnuFileClock), page2.imgClock2.get());
+  SendMessageW(page2.hwnd(), WM_COMMAND, SkinPage::mnuFileClock, 0);
+  EXPECT_TRUE(page2.clockOn);
+  EXPECT_TRUE(page2.lblClock.Visible());
+  EXPECT_TRUE(page2.Timer1.Enabled());
+  EXPECT_EQ(page2.toolTips.Text(page2.cmdClock.hwnd()), L"Turn clock off");
+  EXPECT_EQ(MenuGlyph(page2, SkinPage::mnuFileClock), page2.imgClock.get());
+}
+
+TEST_F(PagesTest, ClockOffStaysOffAcrossAReturnButItsTimerRunsAgain) {
+  Open(page2);
+  Click(page2.cmdClock);
+  page2.Hide();
+  Open(page3);
+  Open(page2);
+  EXPECT_FALSE(page2.clockOn);
+  EXPECT_FALSE(page2.lblClock.Visible());
+  EXPECT_TRUE(page2.Timer1.Enabled());
+}
+
+TEST_F(PagesTest, ClockLabelShowsTheTimeOfDayAtEachTick) {
+  Open(page3);
+  services.now = LocalTime{2026, 12, 9, 7, 3, 5};
+  page3.Timer1_Timer();
+  EXPECT_EQ(page3.lblClock.Text(), L"07:03:05");
+}
+
+TEST_F(PagesTest, MusicLoopsFromLoadAndTheButtonAndMenuToggleOneState) {
+  const std::wstring music = L"C:\\Chelan\\集结号.wav";
+  services.PutFile(music, "RIFF");
+  Open(page2);
+  EXPECT_EQ(services.sounds, (std::vector<testing::PlayedSound>{{music, true}}));
+  EXPECT_EQ(page2.lblMusic.Text(), L"音乐打开");
+  EXPECT_TRUE(page2.cmdMusic.Enabled());
+  Click(page2.cmdMusic);
+  EXPECT_EQ(services.calls.back(), L"StopSound");
+  EXPECT_EQ(page2.lblMusic.Text(), L"音乐关闭");
+  EXPECT_EQ(page2.toolTips.Text(page2.cmdMusic.hwnd()), L"音乐关闭");
+  EXPECT_EQ(ButtonPicture(page2.cmdMusic), page2.ImgMusic2.get());
+  EXPECT_EQ(MenuGlyph(page2, SkinPage::mnuFileMusic), page2.ImgMusic2.get());
+  SendMessageW(page2.hwnd(), WM_COMMAND, SkinPage::mnuFileMusic, 0);
+  EXPECT_EQ(services.sounds.back(), (testing::PlayedSound{music, true}));
+  EXPECT_EQ(page2.lblMusic.Text(), L"音乐打开");
+  EXPECT_EQ(page2.toolTips.Text(page2.cmdMusic.hwnd()), L"音乐打开");
+  EXPECT_EQ(MenuGlyph(page2, SkinPage::mnuFileMusic), page2.imgMusic.get());
+}
+
+TEST_F(PagesTest, WithoutTheMusicFileTheMusicControlsAreGreyAndSilent) {
+  Open(page3);
+  EXPECT_FALSE(page3.cmdMusic.Enabled());
+  EXPECT_TRUE(GetMenuState(GetMenu(page3.hwnd()), SkinPage::mnuFileMusic, MF_BYCOMMAND) & MF_GRAYED);
+  EXPECT_EQ(page3.lblMusic.Text(), L"音乐关闭");
+  page3.cmdMusic_Click();
+  page3.mnuFileMusic_Click();
+  EXPECT_TRUE(services.sounds.empty());
+  EXPECT_EQ(std::count(services.calls.begin(), services.calls.end(), L"StopSound"), 0);
+}
+
+TEST_F(PagesTest, AVisiblePageCopiesEachFrameToItsBodyAndAHiddenOneOnlyMovesOn) {
+  Open(page3);
+  const std::int32_t start = page3.marquee.scrollPosition;
+  page3.Timer2_Timer();
+  EXPECT_EQ(page3.marquee.scrollPosition, start - 1);
+  forms::ClientDc shown(page3.hwnd());
+  for (POINT p : {POINT{5, 5}, POINT{300, 100}, POINT{590, 200}}) {
+    EXPECT_EQ(GetPixel(shown.get(), p.x, p.y + 27), GetPixel(page3.picBody.Dc(), p.x, p.y)) << p.x;
+  }
+  page3.Hide();
+  // A hidden page draws nothing on its canvas: mark it and see the mark stay.
+  SetPixel(page3.picBody.Dc(), 0, 0, RGB(1, 2, 3));
+  for (int tick = 0; tick < 5; ++tick) page3.Timer2_Timer();
+  EXPECT_EQ(page3.marquee.scrollPosition, start - 6);
+  EXPECT_EQ(GetPixel(page3.picBody.Dc(), 0, 0), RGB(1, 2, 3));
+}
 
 }  // namespace
 }  // namespace chelan

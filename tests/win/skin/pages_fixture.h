@@ -1,0 +1,43 @@
+#pragma once
+// The three skin pages with the recording fake, as the Windows tests of the pages use them. Pages 2
+// and 3 report what they write into page 1 instead of writing it, and page 3's puzzle button counts.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "fake_services.h"
+#include "mixer/Form3.h"
+#include "skin/frmFancyfrm.h"
+#include "skin/frmFancyfrm1.h"
+#include "skin/frmFancyfrm2.h"
+#include "window_test_helpers.h"
+
+namespace chelan {
+
+class PagesTest : public ::testing::Test {
+ protected:
+  void Open(SkinPage& page) {
+    page.Show();
+    testing::PumpMessages();
+  }
+  std::vector<testing::SysColorWrite> TakeWrites() {
+    std::vector<testing::SysColorWrite> writes = services.sysColors;
+    services.sysColors.clear();
+    return writes;
+  }
+
+  SkinPage& PageNumber(int number) {
+    if (number == 1) return page1;
+    return number == 2 ? static_cast<SkinPage&>(page2) : page3;
+  }
+
+  testing::FakeServices services;
+  Form3 mixer{services};
+  frmFancyfrm page1{services, mixer};
+  std::vector<ColorValue> page1Pending;
+  int puzzleOpenings = 0;
+  frmFancyfrm1 page2{services, [this](ColorValue c) { page1Pending.push_back(c); }};
+  frmFancyfrm2 page3{services, [this](ColorValue c) { page1Pending.push_back(c); }, [this] { ++puzzleOpenings; }};
+};
+
+}  // namespace chelan
