@@ -61,7 +61,10 @@ int main() {
     form.cmdShuffle_Click();  // back to the ordered board for the next shuffle
     Pump();
   }
-  std::printf("level-9 shuffle, %d runs: median %.2f ms (max %.2f ms); with the repaint: median %.2f ms\n", kRuns,
-              Median(handler), *std::max_element(handler.begin(), handler.end()), Median(withPaint));
+  // The Wine server is shared with every other Wine process on the machine, so the fastest run is
+  // printed beside the median: it shows the cost without their traffic.
+  std::printf("level-9 shuffle, %d runs: median %.2f ms (min %.2f, max %.2f); with the repaint: median %.2f ms\n",
+              kRuns, Median(handler), *std::min_element(handler.begin(), handler.end()),
+              *std::max_element(handler.begin(), handler.end()), Median(withPaint));
   return 0;
 }
