@@ -195,6 +195,26 @@ HWND DescendantWithText(HWND parent, const std::wstring& className, const std::w
   return search.found;
 }
 
+HWND OpenPage1(Program& program) {
+  HWND login = program.WaitForWindow(L"ChelanFrmpass", L"用户登录");
+  if (!login) return nullptr;
+  Press(ChildWithText(login, L"Button", L"确定"));
+  return WaitForPage(program, 1);
+}
+
+HWND WaitForPage(Program& program, int number) {
+  // Page 1's caption gains a second blank after the gate.
+  static const wchar_t* const classes[] = {L"ChelanFrmFancyfrm", L"ChelanFrmFancyfrm1", L"ChelanFrmFancyfrm2"};
+  const std::wstring caption = number == 1 ? L"澈岚皮肤v6.1版  欢迎使用" : L"澈岚皮肤v6.1版 欢迎使用";
+  return program.WaitForWindow(classes[number - 1], caption);
+}
+
+bool PressIn(HWND window, const std::wstring& caption) {
+  HWND button = DescendantWithText(window, L"Button", caption);
+  if (button) Press(button);
+  return button != nullptr;
+}
+
 COLORREF ReadSysColor(int element) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE readEnd = nullptr, writeEnd = nullptr;

@@ -62,6 +62,13 @@ bool IsShown(HWND window);
 // A control anywhere below the window (in a picture box, say) by class and text.
 HWND DescendantWithText(HWND parent, const std::wstring& className, const std::wstring& text);
 
+// Logs in with the empty password and waits for skin page 1; null when it does not come.
+HWND OpenPage1(Program& program);
+// Waits for skin page 1, 2 or 3 to be shown.
+HWND WaitForPage(Program& program, int number);
+// Presses the button with the caption anywhere below the window; false when there is none.
+bool PressIn(HWND window, const std::wstring& caption);
+
 // The current value of a system colour, read by a fresh process.
 COLORREF ReadSysColor(int element);
 // Polls until the colour has the expected value or the patience runs out; gives the last value.

@@ -32,15 +32,12 @@ TEST(Puzzle, ScoreTableShowsTheBestTimesStoredInTheRegistry) {
   StoredBestTimes stored;
   StagedFolder folder(L"puzzle", PasswordFileBytes(""));
   Program program(folder);
-  HWND login = program.WaitForWindow(L"ChelanFrmpass", L"用户登录");
-  ASSERT_NE(login, nullptr);
-  Press(ChildWithText(login, L"Button", L"确定"));
-  HWND page1 = program.WaitForWindow(L"ChelanFrmFancyfrm", L"澈岚皮肤v6.1版  欢迎使用");
+  HWND page1 = OpenPage1(program);
   ASSERT_NE(page1, nullptr);
-  Press(DescendantWithText(page1, L"Button", L"按钮前景色"));
-  HWND page3 = program.WaitForWindow(L"ChelanFrmFancyfrm2", L"澈岚皮肤v6.1版 欢迎使用");
+  ASSERT_TRUE(PressIn(page1, L"按钮前景色"));
+  HWND page3 = WaitForPage(program, 3);
   ASSERT_NE(page3, nullptr);
-  Press(DescendantWithText(page3, L"Button", L"澈岚附赠澈岚皮肤专用拼图智力训练游戏"));
+  ASSERT_TRUE(PressIn(page3, L"澈岚附赠澈岚皮肤专用拼图智力训练游戏"));
   HWND puzzle = nullptr;
   for (int i = 0; !puzzle && i < 2000; ++i) {
     Sleep(5);

@@ -8,21 +8,10 @@
 namespace chelan::e2e {
 namespace {
 
-const std::wstring kPageCaption = L"澈岚皮肤v6.1版 欢迎使用";
-const std::wstring kPage1Caption = L"澈岚皮肤v6.1版  欢迎使用";
-
 struct Expected {
   int element;
   COLORREF colour;
 };
-
-// Logs in with the empty password and waits for page 1.
-HWND OpenPage1(Program& program) {
-  HWND login = program.WaitForWindow(L"ChelanFrmpass", L"用户登录");
-  if (!login) return nullptr;
-  Press(ChildWithText(login, L"Button", L"确定"));
-  return program.WaitForWindow(L"ChelanFrmFancyfrm", kPage1Caption);
-}
 
 void ExpectColours(const char* step, std::initializer_list<Expected> expected) {
   for (const Expected& e : expected) {
@@ -30,10 +19,8 @@ void ExpectColours(const char* step, std::initializer_list<Expected> expected) {
   }
 }
 
-void PressIn(HWND window, const std::wstring& caption) {
-  HWND button = DescendantWithText(window, L"Button", caption);
-  ASSERT_NE(button, nullptr) << testing::PrintToString(caption);
-  Press(button);
+void PressButton(HWND window, const std::wstring& caption) {
+  ASSERT_TRUE(PressIn(window, caption)) << testing::PrintToString(caption);
 }
 
 TEST(SkinPages, Page1PreviewsItsColoursAndAPresetTakesTwoClicks) {
@@ -42,11 +29,11 @@ TEST(SkinPages, Page1PreviewsItsColoursAndAPresetTakesTwoClicks) {
   HWND page1 = OpenPage1(program);
   ASSERT_NE(page1, nullptr);
   ExpectColours("after login", {{15, RGB(50, 200, 110)}, {9, RGB(255, 255, 0)}});
-  PressIn(page1, L"选择澈岚设定的系统背景色彩");
-  PressIn(page1, L"粉红");
+  PressButton(page1, L"选择澈岚设定的系统背景色彩");
+  PressButton(page1, L"粉红");
   // The first click writes the colour that was pending before it.
   ExpectColours("first click", {{15, RGB(50, 200, 110)}});
-  PressIn(page1, L"粉红");
+  PressButton(page1, L"粉红");
   ExpectColours("second click", {{15, RGB(250, 100, 200)}, {9, RGB(255, 255, 0)}});
 }
 
@@ -57,33 +44,33 @@ TEST(SkinPages, NavigationThroughAllPagesAndThePuzzleWritesEachPagesColours) {
   ASSERT_NE(page1, nullptr);
   ExpectColours("page 1", {{15, RGB(50, 200, 110)}, {9, RGB(255, 255, 0)}});
   // A preset clicked once is pending: the next activation of page 1 writes it.
-  PressIn(page1, L"选择澈岚设定的系统背景色彩");
-  PressIn(page1, L"淡蓝");
+  PressButton(page1, L"选择澈岚设定的系统背景色彩");
+  PressButton(page1, L"淡蓝");
 
-  PressIn(page1, L"菜单背景色");
-  HWND page2 = program.WaitForWindow(L"ChelanFrmFancyfrm1", kPageCaption);
+  PressButton(page1, L"菜单背景色");
+  HWND page2 = WaitForPage(program, 2);
   ASSERT_NE(page2, nullptr);
   ExpectColours("page 2", {{7, RGB(10, 10, 250)}, {30, RGB(154, 245, 63)}, {15, RGB(50, 200, 110)}});
   EXPECT_FALSE(IsShown(page1));
 
-  PressIn(page2, L"按钮前景色");
-  HWND page3 = program.WaitForWindow(L"ChelanFrmFancyfrm2", kPageCaption);
+  PressButton(page2, L"按钮前景色");
+  HWND page3 = WaitForPage(program, 3);
   ASSERT_NE(page3, nullptr);
   ExpectColours("page 3", {{18, RGB(30, 10, 250)}, {20, RGB(255, 255, 0)}, {7, RGB(10, 10, 250)}});
 
-  PressIn(page3, L"澈岚附赠澈岚皮肤专用拼图智力训练游戏");
+  PressButton(page3, L"澈岚附赠澈岚皮肤专用拼图智力训练游戏");
   HWND puzzle = program.FindWindowOf(L"ChelanFrmPuzzle");
   for (int i = 0; !puzzle && i < 1000; ++i) {
     Sleep(5);
     puzzle = program.FindWindowOf(L"ChelanFrmPuzzle");
   }
   ASSERT_NE(puzzle, nullptr);
-  PressIn(puzzle, L"选择皮肤");
-  ASSERT_NE(program.WaitForWindow(L"ChelanFrmFancyfrm", kPage1Caption), nullptr);
+  PressButton(puzzle, L"选择皮肤");
+  ASSERT_NE(WaitForPage(program, 1), nullptr);
   ExpectColours("back on page 1", {{15, RGB(80, 220, 230)}, {9, RGB(255, 255, 0)}, {18, RGB(30, 10, 250)},
                                    {20, RGB(255, 255, 0)}, {7, RGB(10, 10, 250)}, {30, RGB(154, 245, 63)}});
 
-  PressIn(page1, L"退 出");
+  PressButton(page1, L"退 出");
   EXPECT_TRUE(program.WaitForExit());
 }
 
