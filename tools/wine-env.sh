@@ -60,7 +60,8 @@ chelan_display_up() {
 chelan_wine_up() {
   chelan_wine_prefix
   chelan_display_up
-  wineserver -p </dev/null >/dev/null 2>&1
+  # A server already running for this prefix (another run's) serves as well.
+  wineserver -p </dev/null >/dev/null 2>&1 || true
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
