@@ -87,6 +87,14 @@ void Form3::Show(HWND owner) {
   Form::Show();
 }
 
+void Form3::ShowBeside(HWND owner) {
+  if (!Exists()) {
+    owner_ = owner;
+    Load();
+  }
+  if (!IsWindowVisible(hwnd())) ShowWindow(hwnd(), SW_SHOWNA);
+}
+
 void Form3::Load() {
   if (Exists()) return;
   loaded_ = false;

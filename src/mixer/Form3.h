@@ -24,6 +24,8 @@ class Form3 : public forms::Form {
   // the owner and goes with it; later showings keep that owner.
   void Show(HWND owner);
   using forms::Form::Show;
+  // The same without taking the activation, for a page that keeps the mixer beside itself.
+  void ShowBeside(HWND owner);
   void Load() override;
 
   // The window's outer top-left corner on the screen, in twips.

@@ -125,12 +125,8 @@ void frmFancyfrm::Form_Paint() { PlaceMixer(false); }
 void frmFancyfrm::PlaceMixer(bool atLoad) {
   RECT page{};
   GetWindowRect(hwnd(), &page);
-  if (!mixer_.Exists()) {
-    mixer_.Show(hwnd());
-  } else if (!mixer_.Visible()) {
-    // Shown again without taking the activation from the page that is painting.
-    ShowWindow(mixer_.hwnd(), SW_SHOWNA);
-  }
+  // Shown without taking the activation from the page that is loading or painting.
+  mixer_.ShowBeside(hwnd());
   if (atLoad) {
     mixer_.SetLeft(forms::PixelsToTwipsX(page.left) + kMixerLoadLeft);
     mixer_.SetTop(forms::PixelsToTwipsY(page.bottom - page.top) + kMixerLoadBelow);
