@@ -357,7 +357,7 @@ std::optional<LRESULT> SkinPage::OnMessage(UINT message, WPARAM wParam, LPARAM l
         forms::PaintDc paint(hwnd());
         if (activatedBefore_) CopyCanvasToPage(paint.get());
       }
-      if (design_.showsMixer) PlaceMixer(false);
+      Form_Paint();
       return 0;
     }
     case WM_CLOSE:

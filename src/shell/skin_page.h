@@ -100,6 +100,7 @@ class SkinPage : public forms::Form {
   void ChooseSwatchColour();
   // Page 1 keeps the mixer beside itself: at load and at every paint.
   virtual void PlaceMixer(bool /*atLoad*/) {}
+  virtual void Form_Paint() {}
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   Services& services_;

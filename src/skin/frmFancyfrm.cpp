@@ -109,9 +109,8 @@ void frmFancyfrm::Command5_Click() { PresetClick(7); }
 void frmFancyfrm::Command6_Click() { PresetClick(8); }
 
 void frmFancyfrm::Command15_Click() {
-  WriteColourStep(services_, kBackgroundStep, PendingColour(), picSBPanel1.BackColor());
-  // The mixer's sliders are read after the writes.
-  SetPending(Rgb(mixer_.Slider1.Value(), mixer_.Slider2.Value(), mixer_.Slider3.Value()));
+  // Works whether or not the option is selected.
+  ApplyStep(Rgb(mixer_.Slider1.Value(), mixer_.Slider2.Value(), mixer_.Slider3.Value()));
 }
 
 void frmFancyfrm::Command7_Click() { ChooseSwatchColour(); }

@@ -30,8 +30,8 @@ class frmFancyfrm : public SkinPage {
   void Command13_Click();
   void Command15_Click();
   void Command7_Click();
-  void Form_Paint();
-
+  // Every paint of the page brings the mixer back beside it.
+  void Form_Paint() override;
 
  protected:
   void LoadPage() override;
