@@ -14,9 +14,10 @@ chelan_prefix_version=3
 chelan_wine_prefix() {
   [ "$(cat "$WINEPREFIX/.chelan-ready" 2>/dev/null)" = "$chelan_prefix_version" ] && return 0
   mkdir -p "$WINEPREFIX"
+  local fresh=""
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    fresh=yes
     wine wineboot -i >/dev/null 2>&1 || true
-    wineserver -w
   fi
   # Chinese texts need a CJK font wherever Windows would use its own faces. The file is UTF-16, the
   # form regedit takes for names outside ASCII.
@@ -30,6 +31,10 @@ chelan_wine_prefix() {
     '"Arial"="WenQuanYi Micro Hei"' '' \
     | iconv -f UTF-8 -t UTF-16 > "$reg"
   wine regedit /S "$reg" >/dev/null 2>&1 || true
+  # A new prefix's own server and desktop process go before anything else starts, so that none of
+  # them lingers with the settings or the display of this step. (An older prefix may be served by a
+  # persistent server that would never end: it is not waited for.)
+  [ -n "$fresh" ] && wineserver -w
   echo "$chelan_prefix_version" > "$WINEPREFIX/.chelan-ready"
 }
 
@@ -58,8 +63,8 @@ chelan_display_up() {
 # Prefix, display and a persistent wine server with Wine's own background processes started, none
 # of them holding the caller's output open (CTest would wait for them to close it).
 chelan_wine_up() {
-  chelan_wine_prefix
   chelan_display_up
+  chelan_wine_prefix
   # A server already running for this prefix (another run's) serves as well.
   wineserver -p </dev/null >/dev/null 2>&1 || true
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
