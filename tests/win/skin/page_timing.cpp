@@ -35,9 +35,16 @@ int main() {
   chelan::testing::FakeServices services;
   std::vector<double> loads;
   for (int run = 0; run < 9; ++run) {
-    auto mixer = std::make_unique<chelan::Form3>(services);
-    auto page = std::make_unique<chelan::frmFancyfrm>(services, *mixer);
-    loads.push_back(Milliseconds([&] { page->Load(); }));
+    {
+      auto mixer = std::make_unique<chelan::Form3>(services);
+      auto page = std::make_unique<chelan::frmFancyfrm>(services, *mixer);
+      loads.push_back(Milliseconds([&] { page->Load(); }));
+    }
+    // The display finishes with the windows just made and gone before the next load, as it would
+    // have long before a user opens a page.
+    chelan::forms::DoEvents();
+    Sleep(200);
+    chelan::forms::DoEvents();
   }
   std::printf("loading page 1: median %.1f ms over %zu loads\n", Median(loads), loads.size());
 
