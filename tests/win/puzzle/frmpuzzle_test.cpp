@@ -232,17 +232,14 @@ TEST_F(PuzzleWindowTest, WindowHasAFixedClientAreaAndCanOnlyBeMinimised) {
 TEST_F(PuzzleWindowTest, MenuHasTheThreeItemsInOrder) {
   HMENU bar = GetMenu(form.hwnd());
   ASSERT_NE(bar, nullptr);
-  wchar_t text[64] = {};
-  GetMenuStringW(bar, 0, text, 64, MF_BYPOSITION);
-  EXPECT_STREQ(text, L"训练指挥部");
+  EXPECT_EQ(testing::MenuItemText(bar, 0), L"训练指挥部");
   HMENU game = GetSubMenu(bar, 0);
   const std::pair<int, const wchar_t*> items[] = {
       {frmPuzzle::mnuHighScore, L"拼图成绩记录"}, {frmPuzzle::mnuSound, L"声音开关"}, {frmPuzzle::mnuExit, L"结束训练 注意休息!"}};
   ASSERT_EQ(GetMenuItemCount(game), 3);
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(static_cast<int>(GetMenuItemID(game, i)), items[i].first);
-    GetMenuStringW(game, static_cast<UINT>(i), text, 64, MF_BYPOSITION);
-    EXPECT_STREQ(text, items[i].second);
+    EXPECT_EQ(testing::MenuItemText(game, i), items[i].second);
   }
 }
 

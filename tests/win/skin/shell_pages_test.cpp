@@ -195,14 +195,11 @@ TEST_P(ShellLayout, MenuOffersMusicClockAndExitWithTheirGlyphs) {
   Open(page);
   HMENU bar = GetMenu(page.hwnd());
   ASSERT_NE(bar, nullptr);
-  wchar_t text[32] = {};
-  GetMenuStringW(bar, 0, text, 32, MF_BYPOSITION);
-  EXPECT_STREQ(text, L"澈岚");
+  EXPECT_EQ(testing::MenuItemText(bar, 0), L"澈岚");
   HMENU file = GetSubMenu(bar, 0);
   const wchar_t* items[] = {L"&Music", L"&Clock", L"E&xit"};
   for (int i = 0; i < 3; ++i) {
-    GetMenuStringW(file, static_cast<UINT>(i), text, 32, MF_BYPOSITION);
-    EXPECT_STREQ(text, items[i]);
+    EXPECT_EQ(testing::MenuItemText(file, i), items[i]);
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_CHECKMARKS;

@@ -54,4 +54,10 @@ LOGFONTW FontOf(HWND control) {
   return font;
 }
 
+std::wstring MenuItemText(HMENU menu, int position) {
+  wchar_t text[128] = {};
+  GetMenuStringW(menu, static_cast<UINT>(position), text, 128, MF_BYPOSITION);
+  return text;
+}
+
 }  // namespace chelan::testing

@@ -23,5 +23,7 @@ struct ControlColors {
 };
 ControlColors ColorsOf(HWND control);
 LOGFONTW FontOf(HWND control);
+// The text of a menu's item at a position.
+std::wstring MenuItemText(HMENU menu, int position);
 
 }  // namespace chelan::testing
