@@ -46,10 +46,6 @@ SIZE PictureBox::OuterSize() const {
   return SIZE{outer.right - outer.left, outer.bottom - outer.top};
 }
 
-void PictureBox::Move(const RECT& bounds) const {
-  MoveWindow(hwnd(), bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
-}
-
 void PictureBox::SetVisible(bool visible) const { ShowWindow(hwnd(), visible ? SW_SHOWNA : SW_HIDE); }
 
 void PictureBox::MatchImageToClient() {

@@ -26,7 +26,6 @@ class PictureBox : public Window {
   // The inner (drawable) size and the outer size, in pixels.
   SIZE InnerSize() const;
   SIZE OuterSize() const;
-  void Move(const RECT& bounds) const;
   bool Visible() const { return hwnd() && IsWindowVisible(hwnd()); }
   void SetVisible(bool visible) const;
 

@@ -12,6 +12,17 @@ void DcLinePainter::LineTo(int x, int y) { ::LineTo(dc_, x, y); }
 
 void DcLinePainter::SetPenColor(ColorValue colour) { SetDCPenColor(dc_, colour); }
 
+DcSurface::DcSurface(HDC dc, SIZE size)
+    : dc_(dc), size_(size), previousBrush_(SelectObject(dc, GetStockObject(DC_BRUSH))) {}
+
+DcSurface::~DcSurface() { SelectObject(dc_, previousBrush_); }
+
+// Both corners belong to the rectangle; the image clips what lies beyond it.
+void DcSurface::FillRect(int left, int top, int right, int bottom, ColorValue colour) {
+  SetDCBrushColor(dc_, colour);
+  PatBlt(dc_, left, top, right - left + 1, bottom - top + 1, PATCOPY);
+}
+
 DcPixelImage::DcPixelImage(HDC dc, SIZE size)
     : dc_(dc), size_(size), pixels_(static_cast<std::size_t>(size.cx) * static_cast<std::size_t>(size.cy)) {
   BITMAPINFO format = Format();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/lines.h"
+#include "core/surface.h"
 #include "core/pixels.h"
 
 namespace chelan {
@@ -23,6 +24,22 @@ class DcLinePainter : public LinePainter {
  private:
   HDC dc_;
   HGDIOBJ previousPen_;
+};
+
+// Filled rectangles in pixels on a DC's image of the given size, in the DC's own brush recoloured,
+// so that no brush is made per fill.
+class DcSurface : public Surface {
+ public:
+  DcSurface(HDC dc, SIZE size);
+  ~DcSurface() override;
+  double OuterWidth() const override { return size_.cx; }
+  double OuterHeight() const override { return size_.cy; }
+  void FillRect(int left, int top, int right, int bottom, ColorValue colour) override;
+
+ private:
+  HDC dc_;
+  SIZE size_;
+  HGDIOBJ previousBrush_;
 };
 
 // The pixels of the bitmap selected into a DC, read once and written back by Store: a GDI call per

@@ -234,13 +234,8 @@ void SkinPage::LayOutShell() {
 }
 
 void SkinPage::PaintBodyGradient() {
-  const HDC canvas = picBody.Dc();
-  HGDIOBJ previous = SelectObject(canvas, GetStockObject(DC_BRUSH));
-  for (const GradientBand& band : PageGradientBands(design_.gradient, marquee.height)) {
-    SetDCBrushColor(canvas, band.colour);
-    PatBlt(canvas, 0, band.top, marquee.width, band.height, PATCOPY);
-  }
-  SelectObject(canvas, previous);
+  DcSurface canvas(picBody.Dc(), picBody.InnerSize());
+  PaintPageGradient(canvas, design_.gradient, marquee.width, marquee.height);
 }
 
 void SkinPage::PrepareLogoTones() {
