@@ -4,7 +4,7 @@
 
 #include "forms/form.h"
 #include "platform/win32_services.h"
-#include "skin/skin_pages.h"
+#include "app/skin_pages.h"
 #include "startup/Module1.h"
 #include "startup/frmpass.h"
 
@@ -23,7 +23,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
   // The pages, the mixer and the puzzle live until the program ends.
   static chelan::SkinPages pages(services);
-  pages.page1.Show();
+  pages.Open(1);
   pages.page1.SetCaption(L"澈岚皮肤v6.1版  欢迎使用");
   return chelan::forms::RunMessageLoop();
 }

@@ -60,10 +60,32 @@ void Control::CreateControl(HWND parent, const wchar_t* className, const std::ws
                           TwipsToPixelsY(place.height), parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   SetPropW(hwnd_, kControlProperty, this);
+  KeepLabelsBeneath();
+}
+
+void Control::KeepLabelsBeneath() {
+  const auto isLabel = [](HWND window) { return dynamic_cast<Label*>(FromHwnd(window)) != nullptr; };
+  constexpr UINT kOrderOnly = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  if (isLabel(hwnd_)) {
+    SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, kOrderOnly);
+    return;
+  }
+  // A new control goes to the bottom, below the labels: it moves up to just above the first one.
+  for (HWND sibling = GetWindow(hwnd_, GW_HWNDFIRST); sibling; sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+    if (sibling == hwnd_) return;
+    if (isLabel(sibling)) {
+      const HWND above = GetWindow(sibling, GW_HWNDPREV);
+      SetWindowPos(hwnd_, above ? above : HWND_TOP, 0, 0, 0, 0, kOrderOnly);
+      return;
+    }
+  }
 }
 
 void Label::Create(HWND parent, const std::wstring& caption, const TwipRect& place, int id, bool visible) {
-  CreateControl(parent, L"STATIC", caption, SS_LEFT | SS_NOTIFY | (visible ? WS_VISIBLE : 0), 0, place, id);
+  // Like text drawn on its container, a label lies beneath every other control there and is
+  // clipped by the ones that cover it.
+  CreateControl(parent, L"STATIC", caption, SS_LEFT | SS_NOTIFY | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0), 0,
+                place, id);
 }
 
 void TextBox::Create(HWND parent, const std::wstring& text, const TwipRect& place, int id, bool visible) {
@@ -102,13 +124,31 @@ void Button::CreateColored(HWND parent, const std::wstring& caption, const TwipR
   SetColors(GetSysColor(COLOR_BTNTEXT), back);
 }
 
+void Button::SetPicture(HBITMAP picture) {
+  picture_ = picture;
+  // The classic button shows a picture or a caption, never both: the program draws it instead.
+  if (!colored_) SendMessageW(hwnd(), BM_SETSTYLE, BS_OWNERDRAW, FALSE);
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
 bool Button::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (!colored_) return false;
+  if (!colored_ && !picture_) return false;
   RECT area = item.rcItem;
   const bool pressed = (item.itemState & ODS_SELECTED) != 0;
-  FillRect(item.hDC, &area, BackBrush());
+  // A button without colours of its own takes the system's face colour at every paint.
+  FillRect(item.hDC, &area, colored_ ? BackBrush() : GetSysColorBrush(COLOR_BTNFACE));
   DrawEdge(item.hDC, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
   if (pressed) OffsetRect(&area, 1, 1);
+
+  BITMAP picture{};
+  if (picture_ && GetObjectW(picture_, sizeof picture, &picture)) {
+    constexpr int kMargin = 4;
+    MemoryDc source(item.hDC);
+    ScopedSelect selected(source.get(), picture_);
+    const int top = area.top + (area.bottom - area.top - picture.bmHeight) / 2;
+    BitBlt(item.hDC, area.left + kMargin, top, picture.bmWidth, picture.bmHeight, source.get(), 0, 0, SRCCOPY);
+    area.left += kMargin + picture.bmWidth;
+  }
 
   // The caption follows the system's button-text colour at every paint, as a plain button does.
   SetBkMode(item.hDC, TRANSPARENT);

@@ -51,6 +51,9 @@ class Control {
                      DWORD exStyle, const TwipRect& place, int id);
 
  private:
+  // Labels stay beneath the other controls of their container, whatever the order of creation.
+  void KeepLabelsBeneath();
+
   HWND hwnd_ = nullptr;
   bool hasColors_ = false;
   COLORREF fore_ = 0;
@@ -84,10 +87,14 @@ class Button : public Control {
   void Create(HWND parent, const std::wstring& caption, const TwipRect& place, int id, bool visible = true);
   void CreateColored(HWND parent, const std::wstring& caption, const TwipRect& place, int id,
                      COLORREF back, bool visible = true);
+  // A picture beside the caption; the button is then drawn by the program.
+  void SetPicture(HBITMAP picture);
+  HBITMAP Picture() const { return picture_; }
   bool OnDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
   bool colored_ = false;
+  HBITMAP picture_ = nullptr;
 };
 
 // A check box or option button: checks itself when clicked, then runs Click.

@@ -14,9 +14,6 @@ bool PreTranslate(MSG& msg) {
   return root && IsDialogMessageW(root, &msg);
 }
 
-// Set when the program as a whole becomes active, until one of its windows has taken the activation.
-bool programJustActivated = false;
-
 BOOL CALLBACK CollectEnabled(HWND window, LPARAM list) {
   if (IsWindowVisible(window) && IsWindowEnabled(window)) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
@@ -93,17 +90,20 @@ void Form::AttachMenu(MenuBar& menu) {
   const DWORD style = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE));
   const DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE));
   AdjustWindowRectEx(&client, style, TRUE, exStyle);
-  SetWindowPos(hwnd(), nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The window grows by the bar's height; it grows as much upwards as downwards, so that a window
+  // placed in the centre stays there.
+  RECT window{};
+  GetWindowRect(hwnd(), &window);
+  const int width = client.right - client.left;
+  const int height = client.bottom - client.top;
+  const int left = window.left + ((window.right - window.left) - width) / 2;
+  const int top = window.top + ((window.bottom - window.top) - height) / 2;
+  SetWindowPos(hwnd(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::optional<LRESULT> Form::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND && lParam == 0 && HIWORD(wParam) == 0 && menu_) {
     if (menu_->Dispatch(LOWORD(wParam))) return 0;
-    return std::nullopt;
-  }
-  if (message == WM_ACTIVATEAPP) {
-    programJustActivated = wParam != FALSE;
     return std::nullopt;
   }
   if (message != WM_ACTIVATE) return std::nullopt;
@@ -117,15 +117,7 @@ std::optional<LRESULT> Form::OnMessage(UINT message, WPARAM wParam, LPARAM lPara
     focused_ = GetNextDlgTabItem(hwnd(), nullptr, FALSE);
   }
   if (focused_) SetFocus(focused_);
-  programJustActivated = false;
   return 0;
-}
-
-bool Form::ActivatedFromOtherProgram(LPARAM previous) const {
-  const auto window = reinterpret_cast<HWND>(previous);
-  DWORD process = 0;
-  if (window && GetWindowThreadProcessId(window, &process) && process == GetCurrentProcessId()) return false;
-  return programJustActivated;
 }
 
 void DoEvents() {

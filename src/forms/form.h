@@ -23,8 +23,8 @@ class Form : public Window {
   // Destroys the window; the object stays and can create it again.
   void Close() { DestroyOwnWindow(); }
   bool Minimized() const { return hwnd() && IsIconic(hwnd()); }
-  // Gives the window its menu bar, keeping the client area's size; the bar's items run their
-  // handlers from then on.
+  // Gives the window its menu bar, keeping the client area's size and the window's centre; the
+  // bar's items run their handlers from then on.
   void AttachMenu(MenuBar& menu);
 
  protected:
@@ -37,11 +37,6 @@ class Form : public Window {
   // Keeps the focused control across deactivation, as a dialog does, and runs menu items. Forms
   // that handle more messages call this for the rest.
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-  // Within the handling of WM_ACTIVATE: whether the window became active because the user switched
-  // in from another program, rather than from a window of this one. Windows tells every window of
-  // a program that it is becoming active before it activates one of them.
-  bool ActivatedFromOtherProgram(LPARAM previous) const;
 
  private:
   HWND focused_ = nullptr;

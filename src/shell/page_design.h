@@ -4,7 +4,6 @@
 
 #include "core/colour.h"
 #include "shell/page_gradient.h"
-#include "skin/skin_colours.h"
 
 namespace chelan {
 
@@ -25,7 +24,6 @@ struct PageDesign {
   int cmdExitLeft;  // twips in the tool bar
   NavigationButton command3, command4;
   bool showsMixer;
-  PendingTexts pendingTexts;  // the design contents of Text3, Text4, Text5
 };
 
 // The shell's fixed design, in twips where not said otherwise.
@@ -50,15 +48,5 @@ inline constexpr int kClockLabelMargin = 6;
 // The clock button is designed on top of another tool bar button; it goes right after "退 出"
 // instead, so that every button stays reachable.
 inline constexpr int kClockAfterExit = 1200;
-
-inline constexpr PageDesign kPage1Design{
-    1, Rgb(255, 255, 128), Rgb(114, 100, 193), Rgb(255, 255, 0), 765, 360, kPage1Gradient, 3540,
-    {L"菜单背景色", 1200, 1185, 2}, {L"按钮前景色", 2370, 1185, 3}, true, kPage1DesignTexts};
-inline constexpr PageDesign kPage2Design{
-    2, Rgb(82, 250, 191), Rgb(81, 153, 119), Rgb(255, 255, 128), 1455, 375, kPage2Gradient, 3600,
-    {L"按钮前景色", 1200, 1185, 3}, {L"系统背景色", 2400, 1185, 1}, false, kPage2DesignTexts};
-inline constexpr PageDesign kPage3Design{
-    3, Rgb(188, 244, 104), Rgb(222, 18, 105), Rgb(0, 0, 0), 765, 360, kPage3Gradient, 3540,
-    {L"系统背景色", 1200, 1155, 1}, {L"菜单背景色", 2370, 1155, 2}, false, kPage3DesignTexts};
 
 }  // namespace chelan

@@ -1,9 +1,9 @@
 #include "shell/skin_page.h"
 
 #include <cwchar>
+#include <iterator>
 
 #include "shell/frame3d.h"
-#include "skin/pending_colour.h"
 #include "shell/gdi_drawing.h"
 #include "shell/page_resources.h"
 #include "shell/tones.h"
@@ -12,10 +12,8 @@ namespace chelan {
 
 namespace {
 
-enum ControlId { kCmdMusic = 2001, kCmdClock, kCmdExit, kCommand3, kCommand4, kLblMusic, kLblClock, kText3, kText4, kText5 };
+enum ControlId { kCmdMusic = 2001, kCmdClock, kCmdExit, kCommand3, kCommand4, kLblMusic, kLblClock };
 
-constexpr wchar_t kApplicationTitle[] = L"澈岚皮肤6.1";
-constexpr wchar_t kChooseAgainText[] = L"取消后重选";
 constexpr wchar_t kMusicFile[] = L"集结号.wav";
 constexpr wchar_t kMusicOnText[] = L"音乐打开";
 constexpr wchar_t kMusicOffText[] = L"音乐关闭";
@@ -38,6 +36,19 @@ std::wstring ShortDate(const LocalTime& now) {
   wchar_t text[64] = {};
   if (!GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &date, nullptr, text, 64)) return {};
   return text;
+}
+
+// The window that lost the activation to the page, as the activation rule tells them apart. The
+// message box and the colour dialog are both of the dialog class.
+PreviousWindow PreviousWindowOf(HWND previous) {
+  if (!previous) return PreviousWindow::None;
+  DWORD process = 0;
+  if (!GetWindowThreadProcessId(previous, &process) || process != GetCurrentProcessId()) {
+    return PreviousWindow::OtherProgram;
+  }
+  wchar_t className[16] = {};
+  GetClassNameW(previous, className, 16);
+  return std::wcscmp(className, L"#32770") == 0 ? PreviousWindow::SystemDialog : PreviousWindow::ProgramWindow;
 }
 
 }  // namespace
@@ -70,7 +81,7 @@ void SkinPage::Load() {
   logoReady = holders[0].Hold(picBody.Dc(), body);
   if (logoReady) PrepareLogoTones();
   SetMenuGlyphs();
-  clockOn = true;
+  clock.on = true;
   PrepareMarquee();
   LoadMusic();
   LoadPage();
@@ -85,9 +96,9 @@ void SkinPage::PrepareMarquee() {
 
 void SkinPage::LoadMusic() {
   musicPath = services_.ProgramFolder() + L"\\" + kMusicFile;
-  musicAvailable = IsFileThere(musicPath);
-  musicOn = musicAvailable;
-  if (musicAvailable) {
+  music.available = IsFileThere(musicPath);
+  music.on = music.available;
+  if (music.available) {
     lblMusic.SetText(kMusicOnText);
     services_.PlayWave(musicPath, true);
   } else {
@@ -99,41 +110,39 @@ void SkinPage::LoadMusic() {
 
 bool SkinPage::IsFileThere(const std::wstring& inFileSpec) { return services_.FileOpens(inFileSpec); }
 
+struct SkinPage::SwitchLook {
+  forms::Button& button;
+  int menuItem;
+  HBITMAP onPicture, offPicture;
+  const wchar_t* onTip;  // the tool tip while the switch is on
+  const wchar_t* offTip;
+};
+
+void SkinPage::ShowSwitch(const SwitchLook& look, bool on) {
+  HBITMAP picture = on ? look.onPicture : look.offPicture;
+  look.button.SetPicture(picture);
+  toolTips.SetText(look.button.hwnd(), on ? look.onTip : look.offTip);
+  SetMenuItemBitmaps(menu.handle(), look.menuItem, MF_BYCOMMAND, picture, picture);
+}
+
 void SkinPage::cmdMusic_Click() {
-  if (!musicAvailable) return;
-  const bool wasOn = musicOn;
-  musicOn = !wasOn;
-  if (wasOn) {
-    toolTips.SetText(cmdMusic.hwnd(), kMusicOffText);
-    SendMessageW(cmdMusic.hwnd(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(ImgMusic2.get()));
-    lblMusic.SetText(kMusicOffText);
-    services_.StopSound();
-  } else {
-    SendMessageW(cmdMusic.hwnd(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(imgMusic.get()));
-    toolTips.SetText(cmdMusic.hwnd(), kMusicOnText);
-    lblMusic.SetText(kMusicOnText);
+  if (!music.Flip()) return;
+  ShowSwitch({cmdMusic, mnuFileMusic, imgMusic.get(), ImgMusic2.get(), kMusicOnText, kMusicOffText}, music.on);
+  lblMusic.SetText(music.on ? kMusicOnText : kMusicOffText);
+  if (music.on) {
     services_.PlayWave(musicPath, true);
+  } else {
+    services_.StopSound();
   }
-  UpdateMenuGlyph(0, musicOn);
 }
 
 void SkinPage::mnuFileMusic_Click() { cmdMusic_Click(); }
 
 void SkinPage::cmdClock_Click() {
-  const bool wasOn = clockOn;
-  clockOn = !wasOn;
-  if (wasOn) {
-    toolTips.SetText(cmdClock.hwnd(), kClockOnTip);
-    SendMessageW(cmdClock.hwnd(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(imgClock2.get()));
-    lblClock.SetVisible(false);
-    Timer1.SetEnabled(false);
-  } else {
-    SendMessageW(cmdClock.hwnd(), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(imgClock.get()));
-    toolTips.SetText(cmdClock.hwnd(), kClockOffTip);
-    lblClock.SetVisible(true);
-    Timer1.SetEnabled(true);
-  }
-  UpdateMenuGlyph(1, clockOn);
+  clock.Flip();
+  ShowSwitch({cmdClock, mnuFileClock, imgClock.get(), imgClock2.get(), kClockOffTip, kClockOnTip}, clock.on);
+  lblClock.SetVisible(clock.on);
+  Timer1.SetEnabled(clock.on);
 }
 
 void SkinPage::mnuFileClock_Click() { cmdClock_Click(); }
@@ -208,9 +217,6 @@ void SkinPage::LayOutShell() {
   lblMusic.SetColors(kMusicLabelText, kLabelBack);
   lblClock.SetColors(kClockLabelText, kLabelBack);
   for (forms::Label* label : {&lblMusic, &lblClock}) label->SetFont(font_.get());
-  Text3.Create(form, std::wstring(design_.pendingTexts[0]), {7980, 4290, 345, 285}, kText3, false);
-  Text4.Create(form, std::wstring(design_.pendingTexts[1]), {8340, 4290, 345, 285}, kText4, false);
-  Text5.Create(form, std::wstring(design_.pendingTexts[2]), {8700, 4290, 315, 285}, kText5, false);
 
   // The logo boxes take the stored logo's size; box 1 starts empty.
   forms::Bitmap logo(LoadPicture(IDB_CHELAN_LOGO));
@@ -258,12 +264,6 @@ void SkinPage::SetMenuGlyphs() {
   SetMenuItemBitmaps(menu.handle(), mnuFileExit, MF_BYCOMMAND, imgExit.get(), imgExit.get());
 }
 
-void SkinPage::UpdateMenuGlyph(int position, bool state) {
-  HBITMAP glyph = position == 0 ? (state ? imgMusic.get() : ImgMusic2.get()) : (state ? imgClock.get() : imgClock2.get());
-  const int item = position == 0 ? mnuFileMusic : mnuFileClock;
-  SetMenuItemBitmaps(menu.handle(), item, MF_BYCOMMAND, glyph, glyph);
-}
-
 void SkinPage::FrameMusicLabel() {
   const RECT label = [this] {
     RECT r{};
@@ -291,28 +291,10 @@ void SkinPage::Form_Activate() {
   Timer2.SetEnabled(true);
 }
 
-ColorValue SkinPage::PendingColour() const {
-  return chelan::PendingColour(Text3.Text(), Text4.Text(), Text5.Text());
-}
-
-void SkinPage::SetPending(ColorValue colour) {
-  const std::array<std::wstring, 3> texts = PendingTextsOf(colour);
-  Text3.SetText(texts[0]);
-  Text4.SetText(texts[1]);
-  Text5.SetText(texts[2]);
-}
-
 void SkinPage::BringToFront(std::initializer_list<forms::Control*> controls) {
-  for (forms::Control* control : controls) {
-    SetWindowPos(control->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-  }
-}
-
-void SkinPage::ChooseSwatchColour() {
-  if (const std::optional<ColorValue> chosen = services_.PickColor(hwnd())) {
-    picSBPanel1.SetBackColor(*chosen);
-  } else {
-    services_.ShowMessage(hwnd(), kChooseAgainText, kApplicationTitle, MessageIcon::Exclamation);
+  // Each goes to the top in turn, so the last one placed is first: place them from the end.
+  for (auto control = std::rbegin(controls); control != std::rend(controls); ++control) {
+    SetWindowPos((*control)->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   }
 }
 
@@ -335,14 +317,17 @@ void SkinPage::Command4_Click() {
 
 std::optional<LRESULT> SkinPage::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_ACTIVATEAPP:
+      ProgramActivated(wParam != FALSE);
+      break;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) {
-        // The first display always counts; later, only a switch from one of the program's own
-        // windows does.
-        const bool run = !activatedBefore_ || !ActivatedFromOtherProgram(lParam);
-        activatedBefore_ = true;
+        const bool run = ActivationRuns(PreviousWindowOf(reinterpret_cast<HWND>(lParam)));
         Form::OnMessage(message, wParam, lParam);
-        if (run) Form_Activate();
+        if (run) {
+          activatedBefore_ = true;
+          Form_Activate();
+        }
         return 0;
       }
       break;

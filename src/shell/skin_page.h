@@ -21,7 +21,9 @@
 #include "shell/gdi_canvas.h"
 #include "shell/marquee.h"
 #include "shell/marquee_lines.h"
+#include "shell/page_activation.h"
 #include "shell/page_design.h"
+#include "shell/page_switch.h"
 
 namespace chelan {
 
@@ -39,8 +41,6 @@ class SkinPage : public forms::Form {
   std::array<forms::PictureBox, 2> picLogo;
   forms::Button cmdMusic, cmdClock, cmdExit, Command3, Command4;
   forms::Label lblMusic, lblClock;
-  // The page's pending colour, never shown: red, green, blue as decimal text.
-  forms::TextBox Text3, Text4, Text5;
   forms::Timer Timer1, Timer2;
   forms::MenuBar menu;
   // The glyph sources of the tool bar buttons and menu items.
@@ -53,21 +53,15 @@ class SkinPage : public forms::Form {
   MarqueeState marquee;
   MarqueeLines lines;
   bool logoReady = false;
-  bool clockOn = false;
+  PageSwitch clock;
   std::wstring musicPath;
-  bool musicAvailable = false;
-  bool musicOn = false;
+  PageSwitch music;
   forms::ToolTip toolTips;
-
-  ColorValue PendingColour() const;
-  // Sets the three boxes, red first.
-  void SetPending(ColorValue colour);
 
   void Form_Activate();
   void Form_QueryUnload();
   void FrameMusicLabel();
   void SetMenuGlyphs();
-  void UpdateMenuGlyph(int position, bool state);
   void cmdExit_Click();
   void mnuFileExit_Click();
   void Command3_Click();
@@ -91,13 +85,15 @@ class SkinPage : public forms::Form {
  protected:
   // The page's own controls, created after the shell's.
   virtual void LoadPage() {}
-  // The page's two preview colour writes, each time it becomes active.
+  // The page's two preview colour writes, each time its activation step runs.
   virtual void ColourStep() {}
-  // Controls of the page that lie over the status bar stay in front of it.
+  // Whether the activation step runs now that the page became active, coming from `previous`.
+  virtual bool ActivationRuns(PreviousWindow previous) = 0;
+  // Windows says the program as a whole became active or inactive.
+  virtual void ProgramActivated(bool active) = 0;
+  // Controls of the page that lie over the status bar stay in front of it, in the given order,
+  // which is also their tab order.
   static void BringToFront(std::initializer_list<forms::Control*> controls);
-  // The colour dialog for the swatch: on OK the swatch takes the colour, on cancel the user is told
-  // to choose again.
-  void ChooseSwatchColour();
   // Page 1 keeps the mixer beside itself: at load and at every paint.
   virtual void PlaceMixer(bool /*atLoad*/) {}
   virtual void Form_Paint() {}
@@ -114,13 +110,16 @@ class SkinPage : public forms::Form {
   void PrepareMarquee();
   void LoadMusic();
   void CopyCanvasToPage(HDC page) const;
+  // Shows a switch's state on its button, tool tip and menu glyph.
+  struct SwitchLook;
+  void ShowSwitch(const SwitchLook& look, bool on);
 
   const PageDesign& design_;
   const wchar_t* className_;
   bool hasLogo_ = false;
   std::unique_ptr<GdiCanvas> canvas_;
   MarqueeLayout layout_;
-  bool activatedBefore_ = false;
+  bool activatedBefore_ = false;  // a frame has been drawn that a repaint can copy
 };
 
 }  // namespace chelan

@@ -5,43 +5,36 @@
 
 #include "forms/control.h"
 #include "mixer/Form3.h"
-#include "shell/skin_page.h"
+#include "skin/colour_page.h"
 
 namespace chelan {
 
-class frmFancyfrm : public SkinPage {
+class frmFancyfrm : public ColourPage {
  public:
-  frmFancyfrm(Services& services, Form3& mixer);
+  frmFancyfrm(Services& services, PageSet& pageSet, Form3& mixer);
 
   forms::OptionButton Option1;
   forms::Button Command2, Command5, Command6, Command8, Command9, Command10, Command11, Command12, Command13;
   forms::Button Command7, Command15;
   forms::Label Label1, Label2;
 
-  // The nine presets.
-  void Command2_Click();
-  void Command5_Click();
-  void Command6_Click();
-  void Command8_Click();
-  void Command9_Click();
-  void Command10_Click();
-  void Command11_Click();
-  void Command12_Click();
-  void Command13_Click();
+  // The nine presets, in the order of the preset table.
+  static constexpr std::array<forms::Button frmFancyfrm::*, 9> kPresetButtons = {
+      &frmFancyfrm::Command8,  &frmFancyfrm::Command9, &frmFancyfrm::Command10,
+      &frmFancyfrm::Command11, &frmFancyfrm::Command12, &frmFancyfrm::Command13,
+      &frmFancyfrm::Command2,  &frmFancyfrm::Command5, &frmFancyfrm::Command6};
+  // The preset at the given place of the preset table.
+  void PresetClick(std::size_t preset);
   void Command15_Click();
   void Command7_Click();
   // Every paint of the page brings the mixer back beside it.
   void Form_Paint() override;
 
  protected:
-  void LoadPage() override;
-  void ColourStep() override;
+  void LoadColourControls() override;
   void PlaceMixer(bool atLoad) override;
 
  private:
-  // Writes the colour pending before the click and the swatch, then makes the given colour pending.
-  void ApplyStep(ColorValue newPending);
-  void PresetClick(std::size_t preset);
   void DrawShapes();
 
   Form3& mixer_;

@@ -1,7 +1,6 @@
 #include "skin/frmFancyfrm1.h"
 
-#include "skin/skin_colours.h"
-#include "skin/system_colours.h"
+#include "skin/page_designs.h"
 
 namespace chelan {
 
@@ -11,10 +10,10 @@ enum ControlId { kOption1 = 3101, kCommand2, kCommand8, kLabel2 };
 
 }  // namespace
 
-frmFancyfrm1::frmFancyfrm1(Services& services, std::function<void(ColorValue)> setPage1Pending)
-    : SkinPage(services, kPage2Design, L"ChelanFrmFancyfrm1"), setPage1Pending_(std::move(setPage1Pending)) {}
+frmFancyfrm1::frmFancyfrm1(Services& services, PageSet& pageSet, std::function<void(ColorValue)> setPage1Pending)
+    : ColourPage(services, pageSet, kPage2Design, L"ChelanFrmFancyfrm1"), setPage1Pending_(std::move(setPage1Pending)) {}
 
-void frmFancyfrm1::LoadPage() {
+void frmFancyfrm1::LoadColourControls() {
   const HWND form = hwnd();
   const HWND status = picStatusBar.hwnd();
   Option1.Create(form, L"澈岚设定菜单文字颜色为海蓝", {120, 4740, 2715, 255}, kOption1);
@@ -28,18 +27,18 @@ void frmFancyfrm1::LoadPage() {
   }
   Command2.Click = [this] { Command2_Click(); };
   Command8.Click = [this] { Command8_Click(); };
+  WireOption(Option1);
   BringToFront({&Option1, &Command2});
 }
 
-void frmFancyfrm1::ColourStep() { WriteColourStep(services_, kMenuStep, PendingColour(), kPage2PreviewMenuBar); }
-
 void frmFancyfrm1::Command2_Click() {
-  if (Option1.Value()) {
-    WriteColourStep(services_, kMenuStep, PendingColour(), picSBPanel1.BackColor());
-    setPage1Pending_(kPage2ConfirmPage1);
-  }
+  const Confirmation confirmation = Model().Confirm();
+  ApplyWrites(confirmation.writes);
+  if (confirmation.page1Pending) setPage1Pending_(*confirmation.page1Pending);
   // The page repaints in every case, so that its own menu bar shows the new colours.
-  RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (confirmation.repaint) {
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  }
 }
 
 void frmFancyfrm1::Command8_Click() { ChooseSwatchColour(); }

@@ -3,14 +3,14 @@
 #include <functional>
 
 #include "forms/control.h"
-#include "shell/skin_page.h"
+#include "skin/colour_page.h"
 
 namespace chelan {
 
-class frmFancyfrm1 : public SkinPage {
+class frmFancyfrm1 : public ColourPage {
  public:
   // setPage1Pending writes skin page 1's three pending-colour boxes, red first.
-  frmFancyfrm1(Services& services, std::function<void(ColorValue)> setPage1Pending);
+  frmFancyfrm1(Services& services, PageSet& pageSet, std::function<void(ColorValue)> setPage1Pending);
 
   forms::OptionButton Option1;
   forms::Button Command2, Command8;
@@ -20,8 +20,7 @@ class frmFancyfrm1 : public SkinPage {
   void Command8_Click();
 
  protected:
-  void LoadPage() override;
-  void ColourStep() override;
+  void LoadColourControls() override;
 
  private:
   std::function<void(ColorValue)> setPage1Pending_;

@@ -1,7 +1,6 @@
 #include "skin/frmFancyfrm2.h"
 
-#include "skin/skin_colours.h"
-#include "skin/system_colours.h"
+#include "skin/page_designs.h"
 
 namespace chelan {
 
@@ -11,13 +10,13 @@ enum ControlId { kOption1 = 3201, kCommand1, kCommand2 };
 
 }  // namespace
 
-frmFancyfrm2::frmFancyfrm2(Services& services, std::function<void(ColorValue)> setPage1Pending,
+frmFancyfrm2::frmFancyfrm2(Services& services, PageSet& pageSet, std::function<void(ColorValue)> setPage1Pending,
                            std::function<void()> openPuzzle)
-    : SkinPage(services, kPage3Design, L"ChelanFrmFancyfrm2"),
+    : ColourPage(services, pageSet, kPage3Design, L"ChelanFrmFancyfrm2"),
       setPage1Pending_(std::move(setPage1Pending)),
       openPuzzle_(std::move(openPuzzle)) {}
 
-void frmFancyfrm2::LoadPage() {
+void frmFancyfrm2::LoadColourControls() {
   const HWND form = hwnd();
   Option1.Create(form, L"澈岚指定按钮文字颜色为海蓝", {30, 4290, 2745, 345}, kOption1);
   Command2.Create(form, L"确 定", {30, 4650, 885, 465}, kCommand2);
@@ -30,17 +29,14 @@ void frmFancyfrm2::LoadPage() {
   SetWindowLongPtrW(Command1.hwnd(), GWL_STYLE, GetWindowLongPtrW(Command1.hwnd(), GWL_STYLE) | BS_MULTILINE);
   Command1.Click = [this] { Command1_Click(); };
   Command2.Click = [this] { Command2_Click(); };
+  WireOption(Option1);
   BringToFront({&Option1, &Command2});
 }
 
-void frmFancyfrm2::ColourStep() {
-  WriteColourStep(services_, kButtonStep, PendingColour(), kPage3PreviewHighlight);
-}
-
 void frmFancyfrm2::Command2_Click() {
-  if (!Option1.Value()) return;
-  WriteColourStep(services_, kButtonStep, PendingColour(), kPage3ConfirmHighlight);
-  setPage1Pending_(kPage3ConfirmPage1);
+  const Confirmation confirmation = Model().Confirm();
+  ApplyWrites(confirmation.writes);
+  if (confirmation.page1Pending) setPage1Pending_(*confirmation.page1Pending);
 }
 
 void frmFancyfrm2::Command1_Click() {

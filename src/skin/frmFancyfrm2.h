@@ -3,15 +3,15 @@
 #include <functional>
 
 #include "forms/control.h"
-#include "shell/skin_page.h"
+#include "skin/colour_page.h"
 
 namespace chelan {
 
-class frmFancyfrm2 : public SkinPage {
+class frmFancyfrm2 : public ColourPage {
  public:
   // setPage1Pending writes skin page 1's three pending-colour boxes, red first; openPuzzle shows
   // the puzzle window.
-  frmFancyfrm2(Services& services, std::function<void(ColorValue)> setPage1Pending,
+  frmFancyfrm2(Services& services, PageSet& pageSet, std::function<void(ColorValue)> setPage1Pending,
                std::function<void()> openPuzzle);
 
   forms::OptionButton Option1;
@@ -21,8 +21,7 @@ class frmFancyfrm2 : public SkinPage {
   void Command2_Click();
 
  protected:
-  void LoadPage() override;
-  void ColourStep() override;
+  void LoadColourControls() override;
 
  private:
   std::function<void(ColorValue)> setPage1Pending_;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_services.h"
-#include "skin/skin_pages.h"
+#include "app/skin_pages.h"
 #include "window_test_helpers.h"
 
 namespace chelan {
@@ -15,7 +15,7 @@ using testing::SysColorWrite;
 class LifeCycleTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    pages.page1.Show();
+    pages.Open(1);
     testing::PumpMessages();
   }
   std::vector<SysColorWrite> TakeWrites() {

@@ -37,7 +37,8 @@ int main() {
   for (int run = 0; run < 9; ++run) {
     {
       auto mixer = std::make_unique<chelan::Form3>(services);
-      auto page = std::make_unique<chelan::frmFancyfrm>(services, *mixer);
+      chelan::PageSet pageSet;
+      auto page = std::make_unique<chelan::frmFancyfrm>(services, pageSet, *mixer);
       loads.push_back(Milliseconds([&] { page->Load(); }));
     }
     // The display finishes with the windows just made and gone before the next load, as it would
@@ -49,7 +50,8 @@ int main() {
   std::printf("loading page 1: median %.1f ms over %zu loads\n", Median(loads), loads.size());
 
   chelan::Form3 mixer(services);
-  chelan::frmFancyfrm page(services, mixer);
+  chelan::PageSet pageSet;
+  chelan::frmFancyfrm page(services, pageSet, mixer);
   page.Show();
   constexpr int kFrames = 2000;
   const double drawn = Milliseconds([&] {

@@ -10,6 +10,7 @@
 #include "skin/frmFancyfrm.h"
 #include "skin/frmFancyfrm1.h"
 #include "skin/frmFancyfrm2.h"
+#include "skin/page_set.h"
 #include "window_test_helpers.h"
 
 namespace chelan {
@@ -32,12 +33,13 @@ class PagesTest : public ::testing::Test {
   }
 
   testing::FakeServices services;
+  PageSet pageSet;
   Form3 mixer{services};
-  frmFancyfrm page1{services, mixer};
+  frmFancyfrm page1{services, pageSet, mixer};
   std::vector<ColorValue> page1Pending;
   int puzzleOpenings = 0;
-  frmFancyfrm1 page2{services, [this](ColorValue c) { page1Pending.push_back(c); }};
-  frmFancyfrm2 page3{services, [this](ColorValue c) { page1Pending.push_back(c); }, [this] { ++puzzleOpenings; }};
+  frmFancyfrm1 page2{services, pageSet, [this](ColorValue c) { page1Pending.push_back(c); }};
+  frmFancyfrm2 page3{services, pageSet, [this](ColorValue c) { page1Pending.push_back(c); }, [this] { ++puzzleOpenings; }};
 };
 
 }  // namespace chelan

@@ -161,7 +161,7 @@ TEST_P(ShellLayout, BarsDockAndStatusLabelsKeepTheirDistances) {
   EXPECT_EQ(page.marquee.width, 603);
   EXPECT_EQ(page.marquee.height, 357);
   EXPECT_EQ(page.marquee.scrollPosition, 357);
-  EXPECT_TRUE(page.clockOn);
+  EXPECT_TRUE(page.clock.on);
 }
 
 TEST_P(ShellLayout, BodyGradientRunsInSevenPixelBandsUnderThePagesRedAndGreen) {
@@ -226,23 +226,21 @@ HBITMAP MenuGlyph(SkinPage& page, int item) {
   return info.hbmpChecked;
 }
 
-HBITMAP ButtonPicture(const forms::Button& button) {
-  return reinterpret_cast<HBITMAP>(SendMessageW(button.hwnd(), BM_GETIMAGE, IMAGE_BITMAP, 0));
-}
+HBITMAP ButtonPicture(const forms::Button& button) { return button.Picture(); }
 
 TEST_F(PagesTest, ClockToggledTwiceByButtonAndMenuReturnsToOnInEveryRespect) {
   Open(page2);
-  ASSERT_TRUE(page2.clockOn);
+  ASSERT_TRUE(page2.clock.on);
   EXPECT_TRUE(page2.lblClock.Visible());
   EXPECT_EQ(page2.toolTips.Text(page2.cmdClock.hwnd()), L"");
   Click(page2.cmdClock);
-  EXPECT_FALSE(page2.clockOn);
+  EXPECT_FALSE(page2.clock.on);
   EXPECT_FALSE(page2.lblClock.Visible());
   EXPECT_FALSE(page2.Timer1.Enabled());
   EXPECT_EQ(page2.toolTips.Text(page2.cmdClock.hwnd()), L"Turn clock on");
   EXPECT_EQ(MenuGlyph(page2, SkinPage::mnuFileClock), page2.imgClock2.get());
   SendMessageW(page2.hwnd(), WM_COMMAND, SkinPage::mnuFileClock, 0);
-  EXPECT_TRUE(page2.clockOn);
+  EXPECT_TRUE(page2.clock.on);
   EXPECT_TRUE(page2.lblClock.Visible());
   EXPECT_TRUE(page2.Timer1.Enabled());
   EXPECT_EQ(page2.toolTips.Text(page2.cmdClock.hwnd()), L"Turn clock off");
@@ -255,7 +253,7 @@ TEST_F(PagesTest, ClockOffStaysOffAcrossAReturnButItsTimerRunsAgain) {
   page2.Hide();
   Open(page3);
   Open(page2);
-  EXPECT_FALSE(page2.clockOn);
+  EXPECT_FALSE(page2.clock.on);
   EXPECT_FALSE(page2.lblClock.Visible());
   EXPECT_TRUE(page2.Timer1.Enabled());
 }
