@@ -29,6 +29,7 @@ struct Search {
   DWORD process;
   std::wstring className;
   const std::wstring* text;
+  bool visibleOnly = true;
   HWND found = nullptr;
 };
 
@@ -36,7 +37,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
   auto* search = reinterpret_cast<Search*>(param);
   DWORD process = 0;
   GetWindowThreadProcessId(window, &process);
-  if (process != search->process || !IsWindowVisible(window)) return TRUE;
+  if (process != search->process || (search->visibleOnly && !IsWindowVisible(window))) return TRUE;
   wchar_t className[64] = {};
   GetClassNameW(window, className, 64);
   if (search->className != className) return TRUE;
@@ -124,6 +125,12 @@ HWND Program::FindWindowOf(const std::wstring& className) const {
   return search.found;
 }
 
+HWND Program::FindCreatedWindowOf(const std::wstring& className) const {
+  Search search{info_.dwProcessId, className, nullptr, false};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 std::wstring WindowText(HWND window) {
   wchar_t text[512] = {};
   SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
@@ -202,11 +209,15 @@ HWND OpenPage1(Program& program) {
   return WaitForPage(program, 1);
 }
 
+const wchar_t* PageClass(int number) {
+  static const wchar_t* const classes[] = {L"ChelanFrmFancyfrm", L"ChelanFrmFancyfrm1", L"ChelanFrmFancyfrm2"};
+  return classes[number - 1];
+}
+
 HWND WaitForPage(Program& program, int number) {
   // Page 1's caption gains a second blank after the gate.
-  static const wchar_t* const classes[] = {L"ChelanFrmFancyfrm", L"ChelanFrmFancyfrm1", L"ChelanFrmFancyfrm2"};
   const std::wstring caption = number == 1 ? L"澈岚皮肤v6.1版  欢迎使用" : L"澈岚皮肤v6.1版 欢迎使用";
-  return program.WaitForWindow(classes[number - 1], caption);
+  return program.WaitForWindow(PageClass(number), caption);
 }
 
 bool PressIn(HWND window, const std::wstring& caption) {

@@ -41,6 +41,8 @@ class Program {
   HWND WaitForWindow(const std::wstring& className, const std::wstring& text, milliseconds timeout = kPatience);
   // Any visible top-level window of this process with the class, or null.
   HWND FindWindowOf(const std::wstring& className) const;
+  // Any top-level window of this process with the class, shown or not, or null.
+  HWND FindCreatedWindowOf(const std::wstring& className) const;
 
  private:
   PROCESS_INFORMATION info_{};
@@ -64,6 +66,8 @@ HWND DescendantWithText(HWND parent, const std::wstring& className, const std::w
 
 // Logs in with the empty password and waits for skin page 1; null when it does not come.
 HWND OpenPage1(Program& program);
+// The window class of skin page 1, 2 or 3.
+const wchar_t* PageClass(int number);
 // Waits for skin page 1, 2 or 3 to be shown.
 HWND WaitForPage(Program& program, int number);
 // Presses the button with the caption anywhere below the window; false when there is none.

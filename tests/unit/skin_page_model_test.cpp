@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/page_switch.h"
+#include "skin/page_designs.h"
 #include "skin/skin_colours.h"
 
 namespace chelan {
@@ -173,6 +174,14 @@ TEST(SkinPageModel, APendingColourSetFromAnotherPageIsWhatTheNextPreviewWrites) 
   page.SetPending(kPage2ConfirmPage1);
   EXPECT_EQ(page.PendingTexts(), (std::array<std::wstring, 3>{L"150", L"150", L"250"}));
   EXPECT_EQ(page.Preview().front(), (ColourWrite{15, Rgb(150, 150, 250)}));
+}
+
+TEST(SkinPageModel, EachPagesShellShowsTheSwatchItsModelStartsWith) {
+  const PageDesign* designs[] = {&kPage1Design, &kPage2Design, &kPage3Design};
+  for (int number = 1; number <= 3; ++number) {
+    EXPECT_EQ(designs[number - 1]->number, number);
+    EXPECT_EQ(designs[number - 1]->swatchStart, SkinPageModel(number).Swatch()) << "page " << number;
+  }
 }
 
 TEST(PageSwitch, FlipsWhileAvailableAndStaysPutOtherwise) {
