@@ -1,5 +1,6 @@
 #include "forms/combo_box.h"
 
+#include "forms/handler.h"
 #include <vector>
 
 namespace chelan::forms {
@@ -32,8 +33,7 @@ std::wstring ComboBox::ItemText(int index) const {
 
 std::optional<LRESULT> ComboBox::OnCommand(WORD code) {
   if (code == CBN_SELCHANGE && Click) {
-    auto handler = Click;
-    handler();
+    RunHandler(Click);
     return 0;
   }
   return std::nullopt;

@@ -2,12 +2,22 @@
 
 #include <vector>
 
+#include "forms/handler.h"
+
 namespace chelan::forms {
 
 namespace {
 // Marks a window as one of our control objects; windows without it are left alone.
 constexpr wchar_t kControlProperty[] = L"chelan.control";
 }  // namespace
+
+Control::~Control() {
+  // A handle can be reused once its window is gone: only our own window is destroyed.
+  if (hwnd_ && IsWindow(hwnd_) && FromHwnd(hwnd_) == this) {
+    RemovePropW(hwnd_, kControlProperty);
+    DestroyWindow(hwnd_);
+  }
+}
 
 std::wstring Control::Text() const {
   const int length = GetWindowTextLengthW(hwnd_);
@@ -30,9 +40,7 @@ void Control::SetColors(COLORREF fore, COLORREF back) {
 
 std::optional<LRESULT> Control::OnCommand(WORD code) {
   if (code == BN_CLICKED && Click) {  // STN_CLICKED has the same code
-    // Copied first: the handler may replace or clear the control's handlers.
-    auto handler = Click;
-    handler();
+    RunHandler(Click);
     return 0;
   }
   return std::nullopt;
@@ -104,8 +112,7 @@ void TextBox::Select(int start, int length) { SendMessageW(hwnd(), EM_SETSEL, st
 
 std::optional<LRESULT> TextBox::OnCommand(WORD code) {
   if (code == EN_CHANGE && Change) {
-    auto handler = Change;
-    handler();
+    RunHandler(Change);
     return 0;
   }
   return std::nullopt;

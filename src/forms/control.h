@@ -17,7 +17,8 @@ class Control {
   Control() = default;
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
-  virtual ~Control() = default;
+  // The control's window goes with the object, so that nothing reaches an object that is gone.
+  virtual ~Control();
 
   HWND hwnd() const { return hwnd_; }
   int Id() const { return GetDlgCtrlID(hwnd_); }

@@ -1,5 +1,7 @@
 #include "forms/menu.h"
 
+#include "forms/handler.h"
+
 namespace chelan::forms {
 
 MenuBar::MenuBar() : bar_(CreateMenu()) {}
@@ -30,10 +32,7 @@ bool MenuBar::Checked(int id) const {
 bool MenuBar::Dispatch(int id) const {
   const auto found = handlers_.find(id);
   if (found == handlers_.end()) return false;
-  if (found->second) {
-    auto handler = found->second;
-    handler();
-  }
+  RunHandler(found->second);
   return true;
 }
 

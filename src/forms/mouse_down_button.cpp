@@ -1,5 +1,6 @@
 #include "forms/mouse_down_button.h"
 
+#include "forms/handler.h"
 #include <commctrl.h>
 
 namespace chelan::forms {
@@ -50,11 +51,7 @@ LRESULT CALLBACK MouseDownButton::Subclass(HWND hwnd, UINT message, WPARAM wPara
   }
   const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
   if (IsPress(message)) {
-    auto* button = reinterpret_cast<MouseDownButton*>(self);
-    if (button->MouseDown) {
-      auto handler = button->MouseDown;  // the handler may replace the button's handlers
-      handler();
-    }
+    RunHandler(reinterpret_cast<MouseDownButton*>(self)->MouseDown);
   }
   return result;
 }

@@ -1,13 +1,10 @@
 #include "forms/painted_picture_box.h"
 
+#include "forms/handler.h"
 namespace chelan::forms {
 
 std::optional<LRESULT> PaintedPictureBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_PAINT && Paint) {
-    // Copied first: the handler may replace the box's handlers.
-    auto handler = Paint;
-    handler();
-  }
+  if (message == WM_PAINT) RunHandler(Paint);
   return PictureBox::OnMessage(message, wParam, lParam);
 }
 

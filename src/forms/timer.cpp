@@ -1,23 +1,11 @@
 #include "forms/timer.h"
 
-#include <map>
+#include "forms/handler.h"
+#include "forms/window.h"
 
 namespace chelan::forms {
 
-namespace {
-
-// Thread timers carry no pointer of their own; their ids find the object. One UI thread only.
-std::map<UINT_PTR, Timer*>& TimersById() {
-  static std::map<UINT_PTR, Timer*> timers;
-  return timers;
-}
-
-}  // namespace
-
-Timer::~Timer() {
-  enabled_ = false;
-  Restart();
-}
+Timer::~Timer() { Stop(); }
 
 void Timer::SetInterval(UINT milliseconds) {
   interval_ = milliseconds;
@@ -29,23 +17,23 @@ void Timer::SetEnabled(bool enabled) {
   Restart();
 }
 
+void Timer::Stop() {
+  if (!running_) return;
+  running_ = false;
+  if (owner_.hwnd()) KillTimer(owner_.hwnd(), Id());
+  owner_.RemoveTimer(Id());
+}
+
 void Timer::Restart() {
-  if (id_) {
-    KillTimer(nullptr, id_);
-    TimersById().erase(id_);
-    id_ = 0;
-  }
-  if (enabled_ && interval_ > 0) {
-    id_ = SetTimer(nullptr, 0, interval_, &Timer::Procedure);
-    if (id_) TimersById()[id_] = this;
+  Stop();
+  if (!enabled_ || interval_ == 0 || !owner_.hwnd()) return;
+  // The object's address is its id: unique among the window's timers for as long as it lives.
+  if (SetTimer(owner_.hwnd(), Id(), interval_, nullptr)) {
+    running_ = true;
+    owner_.AddTimer(Id(), this);
   }
 }
 
-void CALLBACK Timer::Procedure(HWND, UINT, UINT_PTR id, DWORD) {
-  const auto found = TimersById().find(id);
-  if (found == TimersById().end() || !found->second->Tick) return;
-  auto handler = found->second->Tick;  // the handler may switch its own timer off
-  handler();
-}
+void Timer::Fire() { RunHandler(Tick); }
 
 }  // namespace chelan::forms

@@ -1,5 +1,6 @@
 #include "forms/trackbar.h"
 
+#include "forms/handler.h"
 #include <commctrl.h>
 
 namespace chelan::forms {
@@ -25,8 +26,7 @@ void Trackbar::SetValue(int value) { SendMessageW(hwnd(), TBM_SETPOS, TRUE, valu
 std::optional<LRESULT> Trackbar::OnScroll(WORD code) {
   // TB_ENDTRACK follows every change and moves nothing.
   if (code == TB_ENDTRACK || !Scroll) return std::nullopt;
-  auto handler = Scroll;
-  handler();
+  RunHandler(Scroll);
   return 0;
 }
 

@@ -1,10 +1,23 @@
 #include "forms/window.h"
 
+#include <utility>
+
 #include "forms/control.h"
+#include "forms/timer.h"
 
 namespace chelan::forms {
 
-Window::~Window() { DestroyOwnWindow(); }
+Window::~Window() {
+  // The derived form and its controls are gone by now: the window must not reach them.
+  destroying_ = true;
+  DestroyOwnWindow();
+  EndTimers();
+}
+
+void Window::EndTimers() {
+  const std::map<UINT_PTR, Timer*> timers = std::exchange(timers_, {});
+  for (const auto& [id, timer] : timers) timer->Ended();
+}
 
 void Window::SetBackColor(COLORREF colour) {
   background_ = colour;
@@ -47,18 +60,30 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   }
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_DESTROY) self->destroying_ = true;
   if (message == WM_NCDESTROY) {
-    // The last message the window gets: the object no longer has a window after it.
+    // The last message the window gets: the object no longer has a window after it, nor timers.
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
+    self->destroying_ = false;
+    self->EndTimers();
     return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   return self->Dispatch(message, wParam, lParam);
 }
 
 LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_TIMER) {
+    const auto timer = timers_.find(wParam);
+    if (timer != timers_.end()) {
+      timer->second->Fire();
+      return 0;
+    }
+  }
   if (std::optional<LRESULT> own = OnMessage(message, wParam, lParam)) return *own;
-  if (std::optional<LRESULT> reflected = ReflectToControl(message, wParam, lParam)) return *reflected;
+  if (!destroying_) {
+    if (std::optional<LRESULT> reflected = ReflectToControl(message, wParam, lParam)) return *reflected;
+  }
   if (message == WM_ERASEBKGND) {
     RECT client;
     GetClientRect(hwnd_, &client);

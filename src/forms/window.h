@@ -3,12 +3,15 @@
 // container boxes. Child controls' notifications are reflected to the control objects.
 #include <windows.h>
 
+#include <map>
 #include <optional>
 #include <string>
 
 #include "forms/gdi.h"
 
 namespace chelan::forms {
+
+class Timer;
 
 class Window {
  public:
@@ -36,7 +39,16 @@ class Window {
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
+  friend class Timer;
+  // The window's own timers by id; Windows ends them with the window.
+  void AddTimer(UINT_PTR id, Timer* timer) { timers_[id] = timer; }
+  void RemoveTimer(UINT_PTR id) { timers_.erase(id); }
+  void EndTimers();
+
   HWND hwnd_ = nullptr;
+  // From the start of the window's destruction until its end, notifications reach no control.
+  bool destroying_ = false;
+  std::map<UINT_PTR, Timer*> timers_;
   COLORREF background_ = RGB(255, 255, 255);
   Brush backgroundBrush_;
 };

@@ -80,8 +80,6 @@ void DrawOutline(HDC dc, const forms::TwipRect& place, COLORREF line) {
 Form3::Form3(Services& services) : services_(services) {}
 
 // The window goes while the controls it reflects messages to still exist.
-Form3::~Form3() { Close(); }
-
 void Form3::Show(HWND owner) {
   if (!Exists()) owner_ = owner;
   Form::Show();

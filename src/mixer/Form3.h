@@ -18,7 +18,6 @@ namespace chelan {
 class Form3 : public forms::Form {
  public:
   explicit Form3(Services& services);
-  ~Form3() override;
 
   // Shows the mixer modeless. The first showing creates it owned by owner, so that it stays above
   // the owner and goes with it; later showings keep that owner.

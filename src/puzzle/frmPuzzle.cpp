@@ -31,8 +31,6 @@ frmPuzzle::frmPuzzle(Services& services, std::function<void()> showSkinPage1)
     : services_(services), showSkinPage1_(std::move(showSkinPage1)) {}
 
 // The window goes before the controls and the timer whose objects it reaches.
-frmPuzzle::~frmPuzzle() { Close(); }
-
 void frmPuzzle::Open() {
   const bool fresh = !Exists();
   if (!fresh && Minimized()) ShowWindow(hwnd(), SW_RESTORE);

@@ -23,7 +23,6 @@ class frmPuzzle : public forms::Form {
  public:
   // showSkinPage1 brings skin page 1 up without waiting for it; the program wires it in.
   frmPuzzle(Services& services, std::function<void()> showSkinPage1);
-  ~frmPuzzle() override;
 
   // How skin page 3 opens the window: a closed window is created afresh with a new game at level
   // 3; an open one keeps its game and comes to the front (restored if it was minimised).
@@ -38,7 +37,7 @@ class frmPuzzle : public forms::Form {
   std::array<forms::MouseDownButton, kTileButtons> cmdButton;
   forms::ComboBox cmbSize;
   forms::Button cmdShuffle, Command1;
-  forms::Timer Timer1;
+  forms::Timer Timer1{*this};
 
   // A press of any mouse button on a tile.
   void cmdButton_MouseDown(int index);

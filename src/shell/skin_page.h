@@ -41,7 +41,7 @@ class SkinPage : public forms::Form {
   std::array<forms::PictureBox, 2> picLogo;
   forms::Button cmdMusic, cmdClock, cmdExit, Command3, Command4;
   forms::Label lblMusic, lblClock;
-  forms::Timer Timer1, Timer2;
+  forms::Timer Timer1{*this}, Timer2{*this};
   forms::MenuBar menu;
   // The glyph sources of the tool bar buttons and menu items.
   forms::Bitmap imgMusic, ImgMusic2, imgClock, imgClock2, imgExit;
