@@ -87,11 +87,12 @@ TEST_F(ReleasePackage, GuideIsUtf8WithAByteOrderMarkAndCrlfLineEnds) {
   }
 }
 
-// The build this test program belongs to: the release zip holds the 32-bit one.
+// The processor the packaged program is built for: this test program's own unless told otherwise
+// (--package-of=win32 or --package-of=win64), so that a 64-bit machine checks the 32-bit zip too.
 #ifdef _WIN64
-constexpr WORD kMachine = IMAGE_FILE_MACHINE_AMD64;
+WORD packageMachine = IMAGE_FILE_MACHINE_AMD64;
 #else
-constexpr WORD kMachine = IMAGE_FILE_MACHINE_I386;
+WORD packageMachine = IMAGE_FILE_MACHINE_I386;
 #endif
 
 TEST_F(ReleasePackage, ProgramIsTheStrippedBuildOfThisArchitecture) {
@@ -102,9 +103,9 @@ TEST_F(ReleasePackage, ProgramIsTheStrippedBuildOfThisArchitecture) {
   ASSERT_EQ(dos.e_magic, IMAGE_DOS_SIGNATURE);
   IMAGE_FILE_HEADER header;
   std::memcpy(&header, image.data() + dos.e_lfanew + sizeof(DWORD), sizeof header);
-  EXPECT_EQ(header.Machine, kMachine);
+  EXPECT_EQ(header.Machine, packageMachine);
+  // What stays is at most the table of long section names (".eh_frame" of the 32-bit build).
   EXPECT_EQ(header.NumberOfSymbols, 0u) << "the symbol table was not stripped";
-  EXPECT_EQ(header.PointerToSymbolTable, 0u);
 }
 
 TEST_F(ReleasePackage, ProgramCarriesItsVersionInformation) {
@@ -144,3 +145,13 @@ TEST_F(ReleasePackage, ProgramStartsThereAndOpensWithTheEmptyPassword) {
 
 }  // namespace
 }  // namespace chelan::e2e
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--package-of=win32") chelan::e2e::packageMachine = IMAGE_FILE_MACHINE_I386;
+    if (arg == "--package-of=win64") chelan::e2e::packageMachine = IMAGE_FILE_MACHINE_AMD64;
+  }
+  return RUN_ALL_TESTS();
+}
