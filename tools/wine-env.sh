@@ -6,13 +6,33 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
+# The Wine loader. Debian's `wine` launcher takes the 32-bit loader as soon as wine32 is installed,
+# and that loader cannot start where the kernel runs no 32-bit programs (a kernel booted without ia32
+# emulation): there the 64-bit loader is called directly, and only 64-bit Windows programs run.
+# chelan_wine32 is "yes" when 32-bit Windows programs run. Scripts call "$chelan_wine" (or `wine`,
+# the function below).
+chelan_wine=wine
+chelan_wine32=""
+if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  chelan_wine32=yes
+elif [ -x /usr/lib/wine/wine64 ]; then
+  chelan_wine=/usr/lib/wine/wine64
+  export WINELOADER=$chelan_wine
+fi
+wine() { command "$chelan_wine" "$@"; }
+
 # Creates the prefix once, with window frames drawn by Wine and windows it does not hand to a window
 # manager (there is none: hiding a window would wait 2 s for one), and no audio device, so that sound
 # calls fail fast instead of waiting for one.
-# Raise the version when the settings below change, so that existing prefixes take them.
-chelan_prefix_version=3
+# Raise the version when the settings below or the installed Wine change (a prefix made before the
+# 32-bit Wine was installed cannot load its kernel32.dll afterwards): a prefix this recipe made with
+# another version is then made again from nothing.
+chelan_prefix_version=4
 chelan_wine_prefix() {
-  [ "$(cat "$WINEPREFIX/.chelan-ready" 2>/dev/null)" = "$chelan_prefix_version" ] && return 0
+  local made
+  made=$(cat "$WINEPREFIX/.chelan-ready" 2>/dev/null || true)
+  [ "$made" = "$chelan_prefix_version" ] && return 0
+  [ -n "$made" ] && rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   local fresh=""
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -61,19 +81,27 @@ chelan_display_up() {
 }
 
 # Prefix, display and a persistent wine server with Wine's own background processes started, none
-# of them holding the caller's output open (CTest would wait for them to close it).
+# of them holding the caller's output open (CTest would wait for them to close it). Sets
+# chelan_wineserver_started when this call started the server: a server that was already running for
+# the prefix (another run's) serves as well, and is left to whoever started it.
 chelan_wine_up() {
   chelan_display_up
   chelan_wine_prefix
-  # A server already running for this prefix (another run's) serves as well.
-  wineserver -p </dev/null >/dev/null 2>&1 || true
+  chelan_wineserver_started=""
+  # The server answers 0 when it has started and detached, non-zero when one already runs.
+  if wineserver -p </dev/null >/dev/null 2>&1; then chelan_wineserver_started=yes; fi
   wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
+# Ends what chelan_wine_up started, and nothing else.
 chelan_wine_down() {
-  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "${chelan_wineserver_started:-}" ]; then
+    wineserver -k >/dev/null 2>&1 || true
+    chelan_wineserver_started=""
+  fi
   if [ -n "${chelan_xvfb_pid:-}" ]; then
     kill "$chelan_xvfb_pid" 2>/dev/null || true
     wait "$chelan_xvfb_pid" 2>/dev/null || true
+    chelan_xvfb_pid=""
   fi
 }

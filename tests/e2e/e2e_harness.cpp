@@ -11,12 +11,6 @@ namespace {
 
 constexpr milliseconds kPoll{5};
 
-std::wstring CurrentFolder() {
-  std::vector<wchar_t> buffer(GetCurrentDirectoryW(0, nullptr));
-  GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
-  return buffer.data();
-}
-
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write a staged file");
@@ -47,6 +41,12 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
 }
 
 }  // namespace
+
+std::wstring CurrentFolder() {
+  std::vector<wchar_t> buffer(GetCurrentDirectoryW(0, nullptr));
+  GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
+  return buffer.data();
+}
 
 StagedFolder::StagedFolder(const std::wstring& name, const std::optional<std::string>& passwordFile,
                            const std::wstring& passwordName) {
@@ -79,12 +79,12 @@ std::optional<std::string> StagedFolder::ReadFile(const std::wstring& name) cons
   return bytes;
 }
 
-Program::Program(const StagedFolder& folder) {
-  std::wstring command = L"\"" + folder.path() + L"\\ChelanSkin.exe\"";
+Program::Program(const std::wstring& folder) {
+  std::wstring command = L"\"" + folder + L"\\ChelanSkin.exe\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   started_ = std::chrono::steady_clock::now();
-  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.path().c_str(), &startup,
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                       &info_)) {
     throw std::runtime_error("cannot start ChelanSkin.exe");
   }

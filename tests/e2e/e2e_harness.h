@@ -13,6 +13,9 @@ namespace chelan::e2e {
 using std::chrono::milliseconds;
 inline constexpr milliseconds kPatience{15000};
 
+// The current folder of this process.
+std::wstring CurrentFolder();
+
 // A fresh copy of the ready program folder; the password file only when given, under the given
 // stored name.
 class StagedFolder {
@@ -28,7 +31,9 @@ class StagedFolder {
 
 class Program {
  public:
-  explicit Program(const StagedFolder& folder);
+  explicit Program(const StagedFolder& folder) : Program(folder.path()) {}
+  // ChelanSkin.exe of the folder, started with the folder as its current folder.
+  explicit Program(const std::wstring& folder);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
   ~Program();  // ends it if it still runs

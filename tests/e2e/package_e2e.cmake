@@ -1,0 +1,25 @@
+# Unpacks the zip ZIP into FOLDER and runs the package test program HARNESS there (under EMULATOR
+# when given) with the arguments ARGS, reporting as the test NAME. Fails when there is no zip:
+# tools/package makes it.
+if(NOT EXISTS "${ZIP}")
+  message(FATAL_ERROR "no ${ZIP}: run tools/package first")
+endif()
+file(REMOVE_RECURSE "${FOLDER}")
+file(MAKE_DIRECTORY "${FOLDER}")
+file(ARCHIVE_EXTRACT INPUT "${ZIP}" DESTINATION "${FOLDER}")
+# One program serves several tests: a report folder in GTEST_OUTPUT gets a report named after the test.
+set(report)
+set(output "$ENV{GTEST_OUTPUT}")
+string(LENGTH "${output}" length)
+if(output MATCHES "^xml:" AND length GREATER 4)
+  math(EXPR last "${length} - 1")
+  string(SUBSTRING "${output}" ${last} 1 end)
+  if(end STREQUAL "/" OR end STREQUAL "\\")
+    set(report "${output}${NAME}.xml")
+    set(report "--gtest_output=${report}")
+  endif()
+endif()
+execute_process(COMMAND ${EMULATOR} "${HARNESS}" ${ARGS} ${report} WORKING_DIRECTORY "${FOLDER}" RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "the package test program failed (${result})")
+endif()
