@@ -2,6 +2,7 @@
 // Everything the program asks of the desktop goes through this one interface: the Win32
 // implementation is the only code that touches system colours, dialogs, sound, the registry, files
 // and the process; tests pass a recording fake instead.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -56,10 +57,13 @@ class Services {
   // Looks the path's last part up ignoring case among ordinary files (not folders, hidden or
   // system files) and gives the name as stored, or an empty name when there is none.
   virtual std::wstring StoredFileName(const std::wstring& path) = 0;
-  // The whole file as bytes, or nothing when it cannot be opened.
-  virtual std::optional<std::string> ReadFileBytes(const std::wstring& path) = 0;
+  // The file's first bytes, at most maxBytes of them (all of a shorter file), so that a huge or
+  // endless file costs no more than a small one. Nothing when the file cannot be opened or read:
+  // missing, locked by another program, or not readable by the user.
+  virtual std::optional<std::string> ReadFileBytes(const std::wstring& path, std::size_t maxBytes) = 0;
   // Writes the bytes beside the file and then puts them in its place in one step, so that a failed
-  // write leaves the old file whole. False when nothing was replaced.
+  // write leaves the old file whole and nothing beside it. A read-only file is left as it is: its
+  // owner has locked it. False when nothing was replaced.
   virtual bool ReplaceFileContents(const std::wstring& path, std::string_view bytes) = 0;
   // Whether the file can be opened for reading.
   virtual bool FileOpens(const std::wstring& path) = 0;

@@ -4,6 +4,7 @@
 #include <commdlg.h>
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "forms/input_box.h"
@@ -138,34 +139,50 @@ std::wstring Win32Services::StoredFileName(const std::wstring& path) {
   return found.cFileName;
 }
 
-std::optional<std::string> Win32Services::ReadFileBytes(const std::wstring& path) {
+std::optional<std::string> Win32Services::ReadFileBytes(const std::wstring& path, std::size_t maxBytes) {
   FileHandle file(OpenForReading(path));
   if (!file.valid()) return std::nullopt;
   std::string bytes;
   char buffer[4096];
-  DWORD got = 0;
-  while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
+  while (bytes.size() < maxBytes) {
+    const DWORD wanted = static_cast<DWORD>(std::min(sizeof buffer, maxBytes - bytes.size()));
+    DWORD got = 0;
+    // A range locked by another program fails here rather than at the open.
+    if (!ReadFile(file.get(), buffer, wanted, &got, nullptr)) return std::nullopt;
+    if (got == 0) break;
+    bytes.append(buffer, got);
+  }
   return bytes;
 }
 
 bool Win32Services::ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
+  return ReplaceFileContentsWith(path, bytes, [](void* file, std::string_view data) {
+    DWORD written = 0;
+    return WriteFile(file, data.data(), static_cast<DWORD>(data.size()), &written, nullptr) &&
+           written == data.size();
+  });
+}
+
+bool ReplaceFileContentsWith(const std::wstring& path, std::string_view bytes, const FileWriteStep& write) {
+  // A read-only file is how its owner locks the password. Windows refuses to replace one anyway;
+  // Wine would replace it, and the new file would not even keep the attribute.
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+
   // The new content goes into a file beside the old one first; only a complete file takes the old
   // one's place, in one rename.
   const std::wstring fresh = path + L".new";
+  bool complete = false;
   {
     FileHandle file(CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) return false;
-    DWORD written = 0;
-    const bool complete = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                                    nullptr) &&
-                          written == bytes.size() && FlushFileBuffers(file.get());
-    if (!complete) {
-      DeleteFileW(fresh.c_str());
-      return false;
-    }
+    complete = write(file.get(), bytes) && FlushFileBuffers(file.get());
   }
-  if (!MoveFileExW(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  // Deleted only once its handle is closed: a file open without shared delete access cannot be
+  // deleted, and would stay behind.
+  if (!complete ||
+      !MoveFileExW(fresh.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     DeleteFileW(fresh.c_str());
     return false;
   }

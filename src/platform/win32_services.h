@@ -1,6 +1,8 @@
 #pragma once
 // The desktop as the program really uses it: the only code that calls SetSysColors, MessageBoxW,
 // PlaySoundW, the registry functions, the file functions and ExitProcess.
+#include <functional>
+
 #include "platform/services.h"
 
 namespace chelan {
@@ -21,11 +23,16 @@ class Win32Services : public Services {
                    const std::wstring& key, const std::wstring& value) override;
   std::wstring ProgramFolder() override;
   std::wstring StoredFileName(const std::wstring& path) override;
-  std::optional<std::string> ReadFileBytes(const std::wstring& path) override;
+  std::optional<std::string> ReadFileBytes(const std::wstring& path, std::size_t maxBytes) override;
   bool ReplaceFileContents(const std::wstring& path, std::string_view bytes) override;
   bool FileOpens(const std::wstring& path) override;
   void EndProgram() override;
   LocalTime Now() override;
 };
+
+// Writes the bytes to the open file (a HANDLE); false when they were not all written.
+using FileWriteStep = std::function<bool(void* file, std::string_view bytes)>;
+// ReplaceFileContents with the write step given, so that tests can make it fail on a real file.
+bool ReplaceFileContentsWith(const std::wstring& path, std::string_view bytes, const FileWriteStep& write);
 
 }  // namespace chelan

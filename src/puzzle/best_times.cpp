@@ -33,6 +33,16 @@ bool IsHighSurrogate(wchar_t c) {
   return unit >= 0xD800 && unit <= 0xDBFF;
 }
 
+// At most the 20 characters a name may have. Where wchar_t is a UTF-16 unit, a cut between the
+// halves of a pair would keep half a character.
+std::wstring_view NameCut(std::wstring_view name) {
+  name = name.substr(0, kMaxNameLength);
+  if (sizeof(wchar_t) == 2 && name.size() == kMaxNameLength && IsHighSurrogate(name.back())) {
+    name.remove_suffix(1);
+  }
+  return name;
+}
+
 }  // namespace
 
 std::wstring TimeKey(int boardSize) { return std::to_wstring(boardSize); }
@@ -49,13 +59,7 @@ std::wstring PlayerName(std::wstring_view answer) {
   const std::size_t first = answer.find_first_not_of(L' ');
   if (first == std::wstring_view::npos) return {};
   const std::size_t last = answer.find_last_not_of(L' ');
-  std::wstring_view name = answer.substr(first, last - first + 1).substr(0, kMaxNameLength);
-  // Where wchar_t is a UTF-16 unit, a cut between the halves of a pair would store half a
-  // character.
-  if (sizeof(wchar_t) == 2 && name.size() == kMaxNameLength && IsHighSurrogate(name.back())) {
-    name.remove_suffix(1);
-  }
-  return std::wstring(name);
+  return std::wstring(NameCut(answer.substr(first, last - first + 1)));
 }
 
 bool CheckBestTime(Services& services, int boardSize, int elapsedSeconds, const AskName& askName) {
@@ -70,8 +74,10 @@ bool CheckBestTime(Services& services, int boardSize, int elapsedSeconds, const 
 std::wstring ScoreTableText(Services& services) {
   std::wstring text = L"级别\t时间\t姓名\r\n";
   for (int level = kMinBoardSize; level <= kMaxBoardSize; ++level) {
+    // A name longer than the puzzle ever stores (written into the store by hand) would stretch the
+    // message box past the screen and its OK button out of reach.
     text += std::to_wstring(level) + L"\t" + Get(services, TimeKey(level), L"-") + L"\t" +
-            Get(services, NameKey(level), L"-") + L"\r\n";
+            std::wstring(NameCut(Get(services, NameKey(level), L"-"))) + L"\r\n";
   }
   return text;
 }

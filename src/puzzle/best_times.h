@@ -41,7 +41,7 @@ std::wstring PlayerName(std::wstring_view answer);
 bool CheckBestTime(Services& services, int boardSize, int elapsedSeconds, const AskName& askName);
 
 // One header line and one line per level 2 to 9, tab-separated, CR LF after each; "-" for a value
-// that is not in the store, and times as stored.
+// that is not in the store, times as stored, and at most the first 20 characters of a name.
 std::wstring ScoreTableText(Services& services);
 
 // The score table in a message box titled "成绩表", rebuilt from the store on every call.

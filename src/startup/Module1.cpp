@@ -13,9 +13,15 @@ StartupOutcome Main(Services& services, LoginWindow& login, std::string& storedp
     return StartupOutcome::EndProgram;
   }
 
-  // A file that is there but cannot be read must not open the program with a wrong password.
-  const std::optional<std::string> bytes = services.ReadFileBytes(PasswordReadPath(folder));
-  const std::optional<std::string> password = bytes ? ReadStoredPassword(*bytes) : std::nullopt;
+  // A file that is there but cannot be read must not open the program with a wrong password. One
+  // that does not open is most likely held by another program, which the user can close; only
+  // its content can be damaged.
+  const std::optional<std::string> bytes = services.ReadFileBytes(PasswordReadPath(folder), kPasswordReadLimit);
+  if (!bytes) {
+    services.ShowMessage(nullptr, kUnreadableFileText, kPromptTitle, MessageIcon::Exclamation);
+    return StartupOutcome::EndProgram;
+  }
+  const std::optional<std::string> password = ReadStoredPassword(*bytes);
   if (!password) {
     services.ShowMessage(nullptr, kDamagedFileText, kPromptTitle, MessageIcon::Exclamation);
     return StartupOutcome::EndProgram;

@@ -29,6 +29,8 @@ inline constexpr wchar_t kPromptTitle[] = L"澈岚提示";
 inline constexpr wchar_t kMissingFileText[] = L"保存密码的文件你藏哪去了?它叫QZ.CTS,在同一目录里.";
 inline constexpr wchar_t kDamagedFileText[] =
     L"保存密码的文件qz.cts已损坏，无法读出密码。请换回完好的密码文件后再启动本软件。";
+inline constexpr wchar_t kUnreadableFileText[] =
+    L"保存密码的文件qz.cts无法读取，它可能正被其他程序打开。请关闭该程序后再启动本软件。";
 inline constexpr wchar_t kWrongPasswordText[] = L"密码错误，请输入正确密码   ";
 inline constexpr wchar_t kDeniedTitle[] = L"澈岚禁告！";
 inline constexpr wchar_t kDeniedText[] = L"你无权使用本软件，请与澈岚联系  ";

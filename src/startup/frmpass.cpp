@@ -95,6 +95,10 @@ void frmpass::ClearNewPassword() {
 void frmpass::Comok_Click() {
   grzbpass = Text1.Text();
   if (InChangeMode()) {
+    // The entry may have been edited since the fields were revealed. Only the current password
+    // may change it; otherwise the window stays open as after a wrong old password, so that
+    // neither a change nor a login attempt happens behind the user's back.
+    if (!OldPasswordMatches()) return;
     if (Text3.Text() != Text2.Text()) {
       services_.ShowMessage(hwnd(), kMismatchText, Module1::kPromptTitle, MessageIcon::Exclamation);
       ClearNewPassword();

@@ -18,6 +18,8 @@ class StoredBestTimes {
     Put(L"4", L"37");
     Put(L"姓名4", L"小明");
     Put(L"7", L"abc");
+    // Far longer than the puzzle ever stores: written by hand, or by another program.
+    Put(L"姓名6", std::wstring(100000, L'长'));
   }
   ~StoredBestTimes() { RegDeleteTreeW(HKEY_CURRENT_USER, kScoreKey); }
 
@@ -52,6 +54,18 @@ TEST(Puzzle, ScoreTableShowsTheBestTimesStoredInTheRegistry) {
   EXPECT_NE(table.find(L"级别\t时间\t姓名"), std::wstring::npos) << testing::PrintToString(table);
   EXPECT_NE(table.find(L"4\t37\t小明"), std::wstring::npos);
   EXPECT_NE(table.find(L"5\t-\t-"), std::wstring::npos);
+  EXPECT_NE(table.find(L"6\t-\t" + std::wstring(20, L'长') + L"\r\n"), std::wstring::npos);
+  // The box and its OK button stay on the screen.
+  RECT boxPlace{}, okPlace{};
+  GetWindowRect(box, &boxPlace);
+  ASSERT_NE(GetDlgItem(box, IDOK), nullptr);
+  GetWindowRect(GetDlgItem(box, IDOK), &okPlace);
+  const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  for (const RECT& place : {boxPlace, okPlace}) {
+    EXPECT_GE(place.left, screen.left);
+    EXPECT_LE(place.right, screen.right);
+    EXPECT_LT(place.left, place.right);
+  }
   AnswerMessageBox(box);
 }
 

@@ -63,6 +63,67 @@ TEST(PasswordGate, DamagedFileIsReportedAndNothingOpens) {
   EXPECT_TRUE(program.WaitForExit());
 }
 
+TEST(PasswordGate, FileHeldByAnotherProgramIsReportedAsUnreadableAndNothingOpens) {
+  StagedFolder folder(L"held", PasswordFileBytes(""));
+  // Another program holding the file open without sharing it.
+  HANDLE held = CreateFileW((folder.path() + L"\\qz.cts").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  {
+    Program program(folder);
+    ExpectMessage(program, L"澈岚提示",
+                  L"保存密码的文件qz.cts无法读取，它可能正被其他程序打开。请关闭该程序后再启动本软件。");
+    EXPECT_TRUE(program.WaitForExit());
+    EXPECT_EQ(program.FindWindowOf(kLoginClass), nullptr);
+  }
+  CloseHandle(held);
+}
+
+TEST(PasswordGate, HugePasswordFileGivesTheLoginWindowAtOnce) {
+  StagedFolder folder(L"huge", PasswordFileBytes(""));
+  {
+    // 3 GB after the record, as holes: the file costs no disk space.
+    HANDLE file = CreateFileW((folder.path() + L"\\qz.cts").c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER end;
+    end.QuadPart = 3LL << 30;
+    SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
+    ASSERT_TRUE(SetEndOfFile(file));
+    CloseHandle(file);
+  }
+  Program program(folder);
+  HWND login = program.WaitForWindow(kLoginClass, kLoginTitle);
+  ASSERT_NE(login, nullptr);
+  std::cout << "3 GB password file: login window after " << program.SinceStart().count() << " ms\n";
+  LogIn(program, L"");
+  EXPECT_NE(program.WaitForWindow(kPage1Class, kPage1Caption), nullptr);
+}
+
+TEST(PasswordGate, ChangeIsNotWrittenWhenTheEntryNoLongerHoldsThePassword) {
+  StagedFolder folder(L"edited-entry", PasswordFileBytes(""));
+  Program program(folder);
+  HWND login = program.WaitForWindow(kLoginClass, kLoginTitle);
+  ASSERT_NE(login, nullptr);
+  Press(ChildWithText(login, L"Button", L"更改密码"));
+  HWND newPassword = ChildOf(login, L"Edit", 1);
+  const auto until = std::chrono::steady_clock::now() + kPatience;
+  while (!IsShown(newPassword) && std::chrono::steady_clock::now() < until) Sleep(5);
+  ASSERT_TRUE(IsShown(newPassword));
+  SetText(newPassword, L"xxx");
+  SetText(ChildOf(login, L"Edit", 2), L"xxx");
+  SetText(ChildOf(login, L"Edit", 0), L"q");
+  Press(ChildWithText(login, L"Button", L"确定"));
+  ExpectMessage(program, L"澈岚提示", L"请先输入原密码！");
+  EXPECT_EQ(folder.ReadFile(L"qz.cts"), PasswordFileBytes(""));
+  // The login window is still there for the right password, which the change then needs.
+  EXPECT_TRUE(IsShown(login));
+  SetText(ChildOf(login, L"Edit", 0), L"");
+  Press(ChildWithText(login, L"Button", L"确定"));
+  ASSERT_NE(program.WaitForWindow(kPage1Class, kPage1Caption), nullptr);
+  EXPECT_EQ(folder.ReadFile(L"qz.cts"), PasswordFileBytes("xxx"));
+}
+
 TEST(PasswordGate, ThreeWrongPasswordsGiveTheMessagesInOrderAndEnd) {
   StagedFolder folder(L"three-wrong", PasswordFileBytes("abc"));
   Program program(folder);

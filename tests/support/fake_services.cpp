@@ -95,9 +95,14 @@ std::wstring FakeServices::StoredFileName(const std::wstring& path) {
   return it == files_.end() ? std::wstring() : LastPart(it->second.storedPath);
 }
 
-std::optional<std::string> FakeServices::ReadFileBytes(const std::wstring& path) {
-  calls.push_back(L"ReadFile " + path);
-  return FileBytes(path);
+void FakeServices::LockFile(const std::wstring& path) { locked_.insert(Fold(path)); }
+
+std::optional<std::string> FakeServices::ReadFileBytes(const std::wstring& path, std::size_t maxBytes) {
+  calls.push_back(L"ReadFile " + path + L" " + std::to_wstring(maxBytes));
+  if (locked_.count(Fold(path))) return std::nullopt;
+  std::optional<std::string> bytes = FileBytes(path);
+  if (bytes && bytes->size() > maxBytes) bytes->resize(maxBytes);
+  return bytes;
 }
 
 bool FakeServices::ReplaceFileContents(const std::wstring& path, std::string_view bytes) {
@@ -107,7 +112,9 @@ bool FakeServices::ReplaceFileContents(const std::wstring& path, std::string_vie
   return true;
 }
 
-bool FakeServices::FileOpens(const std::wstring& path) { return files_.count(Fold(path)) != 0; }
+bool FakeServices::FileOpens(const std::wstring& path) {
+  return files_.count(Fold(path)) != 0 && locked_.count(Fold(path)) == 0;
+}
 
 void FakeServices::EndProgram() {
   ++endProgramCalls;

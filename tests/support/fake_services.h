@@ -4,6 +4,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,9 @@ class FakeServices : public Services {
   // Files by path; the lookup ignores case and both kinds of slash, as Windows does.
   void PutFile(const std::wstring& path, const std::string& bytes);
   std::optional<std::string> FileBytes(const std::wstring& path) const;
+  // As when another program holds the file open without sharing: it is there, but neither opens
+  // nor reads.
+  void LockFile(const std::wstring& path);
   // The settings store, by "application|section|key".
   std::map<std::wstring, std::wstring> settings;
 
@@ -69,7 +73,7 @@ class FakeServices : public Services {
                    const std::wstring& key, const std::wstring& value) override;
   std::wstring ProgramFolder() override;
   std::wstring StoredFileName(const std::wstring& path) override;
-  std::optional<std::string> ReadFileBytes(const std::wstring& path) override;
+  std::optional<std::string> ReadFileBytes(const std::wstring& path, std::size_t maxBytes) override;
   bool ReplaceFileContents(const std::wstring& path, std::string_view bytes) override;
   bool FileOpens(const std::wstring& path) override;
   void EndProgram() override;
@@ -81,6 +85,7 @@ class FakeServices : public Services {
     std::string bytes;
   };
   std::map<std::wstring, File> files_;  // by folded path
+  std::set<std::wstring> locked_;       // folded paths
 };
 
 }  // namespace chelan::testing

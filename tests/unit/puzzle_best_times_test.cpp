@@ -151,6 +151,33 @@ TEST_F(BestTimes, TableShowsValuesAsStored) {
             L"6\t-\t-\r\n7\t-\t-\r\n8\t-\t-\r\n9\tabc\t-\r\n");
 }
 
+struct TableNameCase {
+  const char* name;
+  std::wstring stored;
+  std::wstring shown;
+};
+
+class TableName : public BestTimes, public ::testing::WithParamInterface<TableNameCase> {};
+
+// Names longer than the puzzle stores come only from outside; the table must stay on screen.
+TEST_P(TableName, ShowsAtMostTwentyCharacters) {
+  Store(L"姓名4", GetParam().stored);
+  Store(L"姓名5", L"小红");
+  EXPECT_EQ(ScoreTableText(services),
+            L"级别\t时间\t姓名\r\n"
+            L"2\t-\t-\r\n3\t-\t-\r\n4\t-\t" + GetParam().shown + L"\r\n5\t-\t小红\r\n"
+            L"6\t-\t-\r\n7\t-\t-\r\n8\t-\t-\r\n9\t-\t-\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, TableName,
+    ::testing::Values(TableNameCase{"twentyKept", L"一二三四五六七八九十一二三四五六七八九十",
+                                    L"一二三四五六七八九十一二三四五六七八九十"},
+                      TableNameCase{"hundredThousandCut", std::wstring(100000, L'长'), std::wstring(20, L'长')},
+                      // Spaces a user typed are trimmed when stored; stored ones are shown, up to 20.
+                      TableNameCase{"blanksCountToo", L"  " + std::wstring(30, L'a'), L"  " + std::wstring(18, L'a')}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(BestTimes, TableIsRebuiltAfterARecord) {
   ASSERT_TRUE(Check(3, 55));
   EXPECT_NE(ScoreTableText(services).find(L"\r\n3\t55\t小明\r\n"), std::wstring::npos);

@@ -36,6 +36,7 @@ const ShownMessage kWrong{Module1::kWrongPasswordText, Module1::kPromptTitle, Me
 const ShownMessage kDenied{Module1::kDeniedText, Module1::kDeniedTitle, MessageIcon::Exclamation};
 const ShownMessage kMissing{Module1::kMissingFileText, Module1::kPromptTitle, MessageIcon::Question};
 const ShownMessage kDamaged{Module1::kDamagedFileText, Module1::kPromptTitle, MessageIcon::Exclamation};
+const ShownMessage kUnreadable{Module1::kUnreadableFileText, Module1::kPromptTitle, MessageIcon::Exclamation};
 
 struct GateCase {
   const char* name;
@@ -96,6 +97,7 @@ struct FileCase {
   std::wstring storedPath;  // empty: no file
   std::string bytes;
   ShownMessage message;
+  bool locked = false;  // held open by another program
 };
 
 class StartupFile : public ::testing::TestWithParam<FileCase> {};
@@ -104,6 +106,7 @@ TEST_P(StartupFile, EndsWithItsMessageBeforeAnyLogin) {
   const FileCase& c = GetParam();
   FakeServices services;
   if (!c.storedPath.empty()) services.PutFile(c.storedPath, c.bytes);
+  if (c.locked) services.LockFile(c.storedPath);
   ScriptedLogin login({""});
   std::string storedpass;
   EXPECT_EQ(Module1::Main(services, login, storedpass), StartupOutcome::EndProgram);
@@ -119,7 +122,52 @@ INSTANTIATE_TEST_SUITE_P(
                       FileCase{"empty", L"C:\\Chelan\\qz.cts", "", kDamaged},
                       FileCase{"noClosingQuote", L"C:\\Chelan\\qz.cts", "\"\x95\r\n", kDamaged},
                       FileCase{"tooLong", L"C:\\Chelan\\qz.cts", "\"" + Scramble(std::string(40, 'a')) + "\"",
+                               kDamaged},
+                      // Whatever the reason it cannot be opened, the file is there: it is not damaged.
+                      FileCase{"heldByAnotherProgram", L"C:\\Chelan\\qz.cts", "\"\"\r\n", kUnreadable, true},
+                      FileCase{"heldAndDamaged", L"C:\\Chelan\\qz.cts", "", kUnreadable, true},
+                      // Only the opening quote is read: no whole record within reach.
+                      FileCase{"recordStartsOnTheLastByteRead", L"C:\\Chelan\\qz.cts",
+                               std::string(kPasswordReadLimit - 1, ' ') + "\"\"\r\n", kDamaged},
+                      // Its closing quote is the first byte not read.
+                      FileCase{"longestRecordCutByTheReadLimit", L"C:\\Chelan\\qz.cts",
+                               std::string(kPasswordReadLimit - 1 - kMaxStoredLength, ' ') +
+                                   *PasswordFileBytes(std::string(kMaxStoredLength, 'a')),
                                kDamaged}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct AcceptedFile {
+  const char* name;
+  std::string bytes;
+  std::string storedpass;
+};
+
+class StartupReadsABoundedPrefix : public ::testing::TestWithParam<AcceptedFile> {};
+
+// However long the file, only its first kPasswordReadLimit bytes are asked for; every file whose
+// record lies within them reads as before.
+TEST_P(StartupReadsABoundedPrefix, AndTakesTheRecordWithinIt) {
+  FakeServices services;
+  services.PutFile(L"C:\\Chelan\\qz.cts", GetParam().bytes);
+  ScriptedLogin login({GetParam().storedpass});
+  std::string storedpass;
+  EXPECT_EQ(Module1::Main(services, login, storedpass), StartupOutcome::ShowPage1);
+  EXPECT_EQ(storedpass, GetParam().storedpass);
+  EXPECT_EQ(services.calls,
+            std::vector<std::wstring>{L"ReadFile C:\\Chelan/qz.cts " + std::to_wstring(kPasswordReadLimit)});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, StartupReadsABoundedPrefix,
+    ::testing::Values(
+        AcceptedFile{"recordThenSixteenMegabytes", *PasswordFileBytes("abc") + std::string(16 << 20, 'x'), "abc"},
+        AcceptedFile{"emptyPasswordThenBlankLines", "\"\"\r\n" + std::string(1 << 20, '\n'), ""},
+        // The longest record ends on the last byte read.
+        AcceptedFile{"longestRecordEndingAtTheLimit",
+                     std::string(kPasswordReadLimit - 2 - kMaxStoredLength, ' ') + "\"" +
+                         Scramble(std::string(kMaxStoredLength, 'z')) + "\"" + std::string(1 << 20, '\0'),
+                     std::string(kPasswordLength, 'z')},
+        AcceptedFile{"blanksAndTabsBefore", " \t \t" + *PasswordFileBytes("Pa55w0rd!"), "Pa55w0rd"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

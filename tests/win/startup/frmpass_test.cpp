@@ -147,14 +147,59 @@ INSTANTIATE_TEST_SUITE_P(Passwords, FrmpassWrites,
                                            NewPassword{"thirtyOne", std::wstring(31, L'z'), std::string(31, 'z')}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(FrmpassTest, EditedEntryIsTheLoginAttemptWhileTheNewPasswordIsStillWritten) {
+struct EditedEntry {
+  const char* name;
+  std::wstring entry;  // the entry's text when OK is pressed
+};
+
+class FrmpassEditedEntry : public FrmpassTest, public ::testing::WithParamInterface<EditedEntry> {};
+
+// The fields were revealed for the right password, but the entry no longer holds it: no change,
+// and no login attempt either; the window asks for the old password as the change button does.
+TEST_P(FrmpassEditedEntry, OkWritesNothingAndAsksForTheOldPassword) {
   EnterChangeMode();
-  form.Text1.SetText(L"ab");
-  Type(form.Text2, L"q");
-  Type(form.Text3, L"q");
+  form.Text1.SetText(GetParam().entry.c_str());
+  Type(form.Text2, L"xxx");
+  Type(form.Text3, L"xxx");
   Click(form.Comok);
-  EXPECT_EQ(form.grzbpass, L"ab");
-  EXPECT_EQ(PasswordFile(), PasswordFileBytes("q"));
+  EXPECT_EQ(services.messages, std::vector<ShownMessage>{Prompt(kEnterOldPasswordText)});
+  EXPECT_EQ(PasswordFile(), PasswordFileBytes("abc"));
+  EXPECT_EQ(services.calls, std::vector<std::wstring>{L"ShowMessage 澈岚提示 请先输入原密码！ [exclamation]"});
+  EXPECT_TRUE(form.Exists());
+  EXPECT_TRUE(form.InChangeMode());
+  EXPECT_EQ(GetFocus(), form.Text1.hwnd());
+  EXPECT_EQ(form.grzbpass, GetParam().entry);
+
+  // With the old password back in the entry, the same OK changes the password and closes.
+  form.Text1.SetText(L"abc");
+  Click(form.Comok);
+  EXPECT_EQ(PasswordFile(), PasswordFileBytes("xxx"));
+  EXPECT_FALSE(form.Exists());
+  EXPECT_EQ(form.grzbpass, L"abc");
+}
+
+INSTANTIATE_TEST_SUITE_P(Entries, FrmpassEditedEntry,
+                         ::testing::Values(EditedEntry{"oneCharacterTyped", L"abcd"}, EditedEntry{"shortened", L"ab"},
+                                           EditedEntry{"emptied", L""}, EditedEntry{"capitals", L"ABC"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// As a user found it: the empty password, the fields revealed, then one character in the entry.
+TEST(FrmpassEmptyPassword, OneCharacterTypedIntoTheEntryKeepsTheEmptyPassword) {
+  FakeServices services;
+  services.PutFile(kWritePath, *PasswordFileBytes(""));
+  const std::string storedpass;
+  frmpass form{services, storedpass};
+  form.Show();
+  testing::PumpMessages();
+  Click(form.Command1);
+  ASSERT_TRUE(form.InChangeMode());
+  Type(form.Text2, L"xxx");
+  Type(form.Text3, L"xxx");
+  Type(form.Text1, L"q");
+  Click(form.Comok);
+  EXPECT_EQ(services.FileBytes(kWritePath), PasswordFileBytes(""));
+  EXPECT_EQ(services.messages, std::vector<ShownMessage>{Prompt(kEnterOldPasswordText)});
+  form.Close();
 }
 
 struct Refused {
