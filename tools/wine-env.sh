@@ -5,6 +5,15 @@ export WINEPREFIX="${CHELAN_WINEPREFIX:-$chelan_root/build/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
+# Debian's wine script takes the 32-bit loader whenever wine32 is installed, but a kernel without
+# 32-bit support cannot start it; the 64-bit loader then runs everything (the win64 build).
+if [ -x /usr/lib/wine/wine64 ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  mkdir -p "$chelan_root/build/wine64-only"
+  printf '#!/bin/sh\nexport WINELOADER=/usr/lib/wine/wine64\nexec /usr/lib/wine/wine64 "$@"\n' \
+    > "$chelan_root/build/wine64-only/wine"
+  chmod +x "$chelan_root/build/wine64-only/wine"
+  case ":$PATH:" in *":$chelan_root/build/wine64-only:"*) ;; *) export PATH="$chelan_root/build/wine64-only:$PATH" ;; esac
+fi
 
 # Creates the prefix once, with window frames drawn by Wine and windows it does not hand to a window
 # manager (there is none: hiding a window would wait 2 s for one), and no audio device, so that sound
