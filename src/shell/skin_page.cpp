@@ -89,9 +89,9 @@ void SkinPage::Load() {
 
 void SkinPage::PrepareMarquee() {
   const auto ready = [](const BitmapHolder& holder) { return holder.Ready() ? holder.Dc() : nullptr; };
-  canvas_ = std::make_unique<GdiCanvas>(
-      picBody.Dc(), std::array<HDC, 4>{ready(holders[0]), ready(holders[1]), picLogo[0].Dc(), picLogo[1].Dc()});
-  layout_ = LayOutMarquee(*canvas_, lines);
+  marquee_ = std::make_unique<PageMarquee>(
+      hwnd(), picBody.Dc(), std::array<HDC, 4>{ready(holders[0]), ready(holders[1]), picLogo[0].Dc(), picLogo[1].Dc()},
+      lines, marquee);
 }
 
 void SkinPage::LoadMusic() {
@@ -155,21 +155,7 @@ void SkinPage::Timer1_Timer() {
 }
 
 void SkinPage::Timer2_Timer() {
-  if (!canvas_) return;
-  if (!IsWindowVisible(hwnd()) || IsIconic(hwnd())) {
-    AdvanceMarquee(layout_, marquee);
-    return;
-  }
-  ComposeMarqueeFrame(*canvas_, layout_, marquee);
-  forms::ClientDc page(hwnd());
-  CopyCanvasToPage(page.get());
-}
-
-void SkinPage::CopyCanvasToPage(HDC page) const {
-  RECT client{};
-  GetClientRect(hwnd(), &client);
-  const PagePoint origin = MarqueePageOrigin(client.right, client.bottom, marquee);
-  BitBlt(page, origin.left, origin.top, marquee.width, marquee.height, picBody.Dc(), 0, 0, SRCCOPY);
+  if (marquee_) marquee_->Tick();
 }
 
 void SkinPage::LayOutShell() {
@@ -335,7 +321,7 @@ std::optional<LRESULT> SkinPage::OnMessage(UINT message, WPARAM wParam, LPARAM l
       {
         // The last frame of the marquee, so that a repaint does not wait for the next tick.
         forms::PaintDc paint(hwnd());
-        if (activatedBefore_) CopyCanvasToPage(paint.get());
+        if (activatedBefore_ && marquee_) marquee_->CopyToPage(paint.get());
       }
       Form_Paint();
       return 0;

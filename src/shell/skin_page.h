@@ -18,12 +18,12 @@
 #include "forms/tool_tip.h"
 #include "platform/services.h"
 #include "shell/bitmap_holder.h"
-#include "shell/gdi_canvas.h"
 #include "shell/marquee.h"
 #include "shell/marquee_lines.h"
 #include "shell/page_activation.h"
 #include "shell/page_design.h"
 #include "shell/page_switch.h"
+#include "shell/page_marquee.h"
 
 namespace chelan {
 
@@ -75,6 +75,8 @@ class SkinPage : public forms::Form {
   void Timer1_Timer();
   // One frame of the marquee; a page nobody can see only moves the roll on.
   void Timer2_Timer();
+  // The page's marquee once the page has loaded; null before.
+  PageMarquee* Marquee() const { return marquee_.get(); }
 
   static constexpr int mnuFileMusic = 1001;
   static constexpr int mnuFileClock = 1002;
@@ -109,7 +111,6 @@ class SkinPage : public forms::Form {
   void PrepareLogoTones();
   void PrepareMarquee();
   void LoadMusic();
-  void CopyCanvasToPage(HDC page) const;
   // Shows a switch's state on its button, tool tip and menu glyph.
   struct SwitchLook;
   void ShowSwitch(const SwitchLook& look, bool on);
@@ -117,8 +118,7 @@ class SkinPage : public forms::Form {
   const PageDesign& design_;
   const wchar_t* className_;
   bool hasLogo_ = false;
-  std::unique_ptr<GdiCanvas> canvas_;
-  MarqueeLayout layout_;
+  std::unique_ptr<PageMarquee> marquee_;
   bool activatedBefore_ = false;  // a frame has been drawn that a repaint can copy
 };
 

@@ -1,9 +1,7 @@
 // The password gate of the real program, from start to the first skin page or to its end.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iostream>
-#include <vector>
+#include <cstring>
 
 #include "e2e_harness.h"
 #include "startup/password_file.h"
@@ -173,30 +171,6 @@ TEST(PasswordGate, ChangedPasswordIsAskedForAtTheNextStart) {
   ExpectMessage(program, L"澈岚提示", L"密码错误，请输入正确密码   ");
   LogIn(program, L"abc");
   EXPECT_NE(program.WaitForWindow(kPage1Class, kPage1Caption), nullptr);
-}
-
-// Not a pass/fail test: prints how long the login window takes to show, and how long page 1 (with
-// the mixer beside it) takes from the press of OK, for the record.
-TEST(PasswordGate, ReportsTheTimeToTheLoginWindowAndToPage1) {
-  StagedFolder folder(L"timing", PasswordFileBytes(""));
-  std::vector<long long> toLogin, toPage1;
-  for (int run = 0; run < 5; ++run) {
-    Program program(folder);
-    HWND login = program.WaitForWindow(kLoginClass, kLoginTitle);
-    ASSERT_NE(login, nullptr);
-    toLogin.push_back(program.SinceStart().count());
-    const auto pressed = std::chrono::steady_clock::now();
-    Press(ChildWithText(login, L"Button", L"确定"));
-    ASSERT_NE(program.WaitForWindow(kPage1Class, kPage1Caption), nullptr);
-    toPage1.push_back(
-        std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - pressed).count());
-  }
-  std::sort(toLogin.begin(), toLogin.end());
-  std::sort(toPage1.begin(), toPage1.end());
-  std::cout << "start to login window: median " << toLogin[2] << " ms, fastest " << toLogin[0] << " ms\n"
-            << "OK to page 1 on screen: median " << toPage1[2] << " ms, fastest " << toPage1[0] << " ms\n";
-  RecordProperty("login_window_median_ms", static_cast<int>(toLogin[2]));
-  RecordProperty("page1_median_ms", static_cast<int>(toPage1[2]));
 }
 
 }  // namespace
