@@ -53,6 +53,21 @@ INSTANTIATE_TEST_SUITE_P(Folders, MissingPasswordFile,
                                            MissingCase{"capitals", "\"\"\r\n", L"QZ.CTS"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Opens the change fields of the login window and types the new password twice; null when the
+// window or its fields do not come.
+HWND EnterNewPassword(Program& program, const std::wstring& password) {
+  HWND login = program.WaitForWindow(kLoginClass, kLoginTitle);
+  if (!login) return nullptr;
+  Press(ChildWithText(login, L"Button", L"更改密码"));
+  HWND newPassword = ChildOf(login, L"Edit", 1);
+  const auto until = std::chrono::steady_clock::now() + kPatience;
+  while (!IsShown(newPassword) && std::chrono::steady_clock::now() < until) Sleep(5);
+  if (!IsShown(newPassword)) return nullptr;
+  SetText(newPassword, password);
+  SetText(ChildOf(login, L"Edit", 2), password);
+  return login;
+}
+
 TEST(PasswordGate, DamagedFileIsReportedAndNothingOpens) {
   StagedFolder folder(L"damaged", std::string("\"\x95\x98"));
   Program program(folder);
@@ -101,15 +116,8 @@ TEST(PasswordGate, HugePasswordFileGivesTheLoginWindowAtOnce) {
 TEST(PasswordGate, ChangeIsNotWrittenWhenTheEntryNoLongerHoldsThePassword) {
   StagedFolder folder(L"edited-entry", PasswordFileBytes(""));
   Program program(folder);
-  HWND login = program.WaitForWindow(kLoginClass, kLoginTitle);
+  HWND login = EnterNewPassword(program, L"xxx");
   ASSERT_NE(login, nullptr);
-  Press(ChildWithText(login, L"Button", L"更改密码"));
-  HWND newPassword = ChildOf(login, L"Edit", 1);
-  const auto until = std::chrono::steady_clock::now() + kPatience;
-  while (!IsShown(newPassword) && std::chrono::steady_clock::now() < until) Sleep(5);
-  ASSERT_TRUE(IsShown(newPassword));
-  SetText(newPassword, L"xxx");
-  SetText(ChildOf(login, L"Edit", 2), L"xxx");
   SetText(ChildOf(login, L"Edit", 0), L"q");
   Press(ChildWithText(login, L"Button", L"确定"));
   ExpectMessage(program, L"澈岚提示", L"请先输入原密码！");
@@ -152,15 +160,8 @@ TEST(PasswordGate, ChangedPasswordIsAskedForAtTheNextStart) {
   StagedFolder folder(L"change", PasswordFileBytes(""));
   {
     Program program(folder);
-    HWND login = program.WaitForWindow(kLoginClass, kLoginTitle);
+    HWND login = EnterNewPassword(program, L"abc");
     ASSERT_NE(login, nullptr);
-    Press(ChildWithText(login, L"Button", L"更改密码"));
-    HWND newPassword = ChildOf(login, L"Edit", 1);
-    const auto until = std::chrono::steady_clock::now() + kPatience;
-    while (!IsShown(newPassword) && std::chrono::steady_clock::now() < until) Sleep(5);
-    ASSERT_TRUE(IsShown(newPassword));
-    SetText(newPassword, L"abc");
-    SetText(ChildOf(login, L"Edit", 2), L"abc");
     Press(ChildWithText(login, L"Button", L"确定"));
     // The old (empty) password was the login attempt of this run.
     ASSERT_NE(program.WaitForWindow(kPage1Class, kPage1Caption), nullptr);
