@@ -226,6 +226,20 @@ bool PressIn(HWND window, const std::wstring& caption) {
   return button != nullptr;
 }
 
+namespace {
+const wchar_t kScoreKey[] = L"Software\\VB and VBA Program Settings\\Vennoraks\\澈岚拼图训练营";
+}  // namespace
+
+StoredBestTimes::StoredBestTimes(const std::vector<std::pair<std::wstring, std::wstring>>& values) {
+  RegDeleteTreeW(HKEY_CURRENT_USER, kScoreKey);
+  for (const auto& [name, value] : values) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kScoreKey, name.c_str(), REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  }
+}
+
+StoredBestTimes::~StoredBestTimes() { RegDeleteTreeW(HKEY_CURRENT_USER, kScoreKey); }
+
 COLORREF ReadSysColor(int element) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE readEnd = nullptr, writeEnd = nullptr;

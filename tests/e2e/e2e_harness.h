@@ -6,6 +6,7 @@
 #include <chrono>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace chelan::e2e {
@@ -77,6 +78,17 @@ const wchar_t* PageClass(int number);
 HWND WaitForPage(Program& program, int number);
 // Presses the button with the caption anywhere below the window; false when there is none.
 bool PressIn(HWND window, const std::wstring& caption);
+
+// Best puzzle times in the user's registry, as the program stores them (a level's time under its
+// number, the name under "姓名" and the number); whatever was stored before goes first, and all
+// of it goes again with the object.
+class StoredBestTimes {
+ public:
+  explicit StoredBestTimes(const std::vector<std::pair<std::wstring, std::wstring>>& values);
+  StoredBestTimes(const StoredBestTimes&) = delete;
+  StoredBestTimes& operator=(const StoredBestTimes&) = delete;
+  ~StoredBestTimes();
+};
 
 // The current value of a system colour, read by a fresh process.
 COLORREF ReadSysColor(int element);

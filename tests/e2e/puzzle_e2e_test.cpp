@@ -8,30 +8,11 @@
 namespace chelan::e2e {
 namespace {
 
-const wchar_t kScoreKey[] = L"Software\\VB and VBA Program Settings\\Vennoraks\\澈岚拼图训练营";
 
-// Best times stored for the test, removed again afterwards.
-class StoredBestTimes {
- public:
-  StoredBestTimes() {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kScoreKey);
-    Put(L"4", L"37");
-    Put(L"姓名4", L"小明");
-    Put(L"7", L"abc");
-    // Far longer than the puzzle ever stores: written by hand, or by another program.
-    Put(L"姓名6", std::wstring(100000, L'长'));
-  }
-  ~StoredBestTimes() { RegDeleteTreeW(HKEY_CURRENT_USER, kScoreKey); }
-
- private:
-  static void Put(const wchar_t* name, const std::wstring& value) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, kScoreKey, name, REG_SZ, value.c_str(),
-                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  }
-};
 
 TEST(Puzzle, ScoreTableShowsTheBestTimesStoredInTheRegistry) {
-  StoredBestTimes stored;
+  // The long name is far longer than the puzzle ever stores: written by hand, or by another program.
+  StoredBestTimes stored({{L"4", L"37"}, {L"姓名4", L"小明"}, {L"7", L"abc"}, {L"姓名6", std::wstring(100000, L'长')}});
   StagedFolder folder(L"puzzle", PasswordFileBytes(""));
   Program program(folder);
   HWND page1 = OpenPage1(program);

@@ -22,7 +22,6 @@ using namespace chelan::e2e;
 
 namespace {
 
-const wchar_t kScoreKey[] = L"Software\\VB and VBA Program Settings\\Vennoraks\\澈岚拼图训练营";
 
 // Lets the windows finish painting before a picture; a skin page's text roll needs a while to come
 // into view.
@@ -79,26 +78,6 @@ class Resolution {
   std::optional<DWORD> saved_;
 };
 
-// A few best times for the score table, removed again afterwards.
-class SampleBestTimes {
- public:
-  SampleBestTimes() {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kScoreKey);
-    Put(L"2", L"4");
-    Put(L"姓名2", L"小明");
-    Put(L"3", L"19");
-    Put(L"姓名3", L"澈岚");
-    Put(L"4", L"73");
-    Put(L"姓名4", L"小红");
-  }
-  ~SampleBestTimes() { RegDeleteTreeW(HKEY_CURRENT_USER, kScoreKey); }
-
- private:
-  static void Put(const wchar_t* name, const std::wstring& value) {
-    RegSetKeyValueW(HKEY_CURRENT_USER, kScoreKey, name, REG_SZ, value.c_str(),
-                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  }
-};
 
 int Fail(const char* what) {
   std::fprintf(stderr, "screenshot_driver: %s\n", what);
@@ -123,7 +102,9 @@ int Walk(int argc, char** argv) {
 
   StagedFolder folder(L"screenshots", chelan::PasswordFileBytes(""));
   Resolution resolution(dpi);
-  SampleBestTimes bestTimes;
+  // A few best times for the score table.
+  StoredBestTimes bestTimes({{L"2", L"4"}, {L"姓名2", L"小明"}, {L"3", L"19"}, {L"姓名3", L"澈岚"}, {L"4", L"73"},
+                             {L"姓名4", L"小红"}});
   Program program(folder);
 
   HWND login = program.WaitForWindow(L"ChelanFrmpass", L"用户登录");
