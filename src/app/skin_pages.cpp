@@ -5,8 +5,8 @@ namespace chelan {
 SkinPages::SkinPages(Services& services)
     : mixer(services),
       page1(services, pageSet, mixer),
-      page2(services, pageSet, [this](ColorValue colour) { page1.SetPending(colour); }),
-      page3(services, pageSet, [this](ColorValue colour) { page1.SetPending(colour); }, [this] { puzzle.Open(); }),
+      page2(services, pageSet, [this](ColorValue color) { page1.SetPending(color); }),
+      page3(services, pageSet, [this](ColorValue color) { page1.SetPending(color); }, [this] { puzzle.Open(); }),
       puzzle(services, [this] { Open(1); }) {
   for (SkinPage* page : {static_cast<SkinPage*>(&page1), static_cast<SkinPage*>(&page2),
                          static_cast<SkinPage*>(&page3)}) {

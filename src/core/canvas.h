@@ -3,7 +3,7 @@
 // one font whose size changes, plain and outlined. GDI implements it on Windows, recorders in tests.
 #include <string_view>
 
-#include "core/colour.h"
+#include "core/color.h"
 
 namespace chelan {
 
@@ -27,7 +27,7 @@ class Canvas {
   // Width and height in pixels of the text in the current font.
   virtual TextSize TextExtent(std::wstring_view text) = 0;
   // Colour of later text and of later outlines.
-  virtual void SetTextColour(ColorValue colour) = 0;
+  virtual void SetTextColor(ColorValue color) = 0;
   // Text with its top-left corner at (x, y), without a background box.
   virtual void DrawPlainText(int x, int y, std::wstring_view text) = 0;
   // Only the outline of the letters at (x, y): the text traced as a path (begin path, text, end

@@ -1,6 +1,6 @@
 #pragma once
 // A target that draws straight lines with a current pen: the raised frame is drawn over it.
-#include "core/colour.h"
+#include "core/color.h"
 
 namespace chelan {
 
@@ -12,7 +12,7 @@ class LinePainter {
   // Draws from the current position to (x, y), that end point excluded, and moves there.
   virtual void LineTo(int x, int y) = 0;
   // Colour of the lines drawn from now on.
-  virtual void SetPenColor(ColorValue colour) = 0;
+  virtual void SetPenColor(ColorValue color) = 0;
 };
 
 }  // namespace chelan

@@ -1,6 +1,6 @@
 #pragma once
 // An image whose pixels are read and written one at a time: the tone scaler works over it.
-#include "core/colour.h"
+#include "core/color.h"
 
 namespace chelan {
 
@@ -12,7 +12,7 @@ class PixelImage {
   virtual int Height() const = 0;
   // Callers stay inside 0 <= x < Width(), 0 <= y < Height().
   virtual ColorValue GetPixel(int x, int y) const = 0;
-  virtual void SetPixel(int x, int y, ColorValue colour) = 0;
+  virtual void SetPixel(int x, int y, ColorValue color) = 0;
 };
 
 }  // namespace chelan

@@ -40,7 +40,7 @@ using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
 using Palette = GdiObject<HPALETTE>;
 
-inline Brush SolidBrush(COLORREF colour) { return Brush(CreateSolidBrush(colour)); }
+inline Brush SolidBrush(COLORREF color) { return Brush(CreateSolidBrush(color)); }
 
 // A font by face, size in points at the screen's resolution, weight and character set.
 Font MakeFont(const std::wstring& face, double points, bool bold, BYTE charset = GB2312_CHARSET);

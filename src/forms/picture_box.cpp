@@ -29,8 +29,8 @@ void PictureBox::Cls() {
   Refresh();
 }
 
-void PictureBox::SetBackColor(COLORREF colour) {
-  Window::SetBackColor(colour);
+void PictureBox::SetBackColor(COLORREF color) {
+  Window::SetBackColor(color);
   if (image_.get()) Cls();
 }
 

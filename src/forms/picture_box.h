@@ -22,7 +22,7 @@ class PictureBox : public Window {
   void Refresh() const;
   // Fills the image with the back colour.
   void Cls();
-  void SetBackColor(COLORREF colour);
+  void SetBackColor(COLORREF color);
   // The inner (drawable) size and the outer size, in pixels.
   SIZE InnerSize() const;
   SIZE OuterSize() const;

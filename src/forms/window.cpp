@@ -19,9 +19,9 @@ void Window::EndTimers() {
   for (const auto& [id, timer] : timers) timer->Ended();
 }
 
-void Window::SetBackColor(COLORREF colour) {
-  background_ = colour;
-  backgroundBrush_ = SolidBrush(colour);
+void Window::SetBackColor(COLORREF color) {
+  background_ = color;
+  backgroundBrush_ = SolidBrush(color);
   if (hwnd_) InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

@@ -23,7 +23,7 @@ class Window {
   HWND hwnd() const { return hwnd_; }
   bool Exists() const { return hwnd_ != nullptr; }
   COLORREF BackColor() const { return background_; }
-  void SetBackColor(COLORREF colour);
+  void SetBackColor(COLORREF color);
 
  protected:
   // Registers the class on first use; the class draws no background of its own (WM_ERASEBKGND

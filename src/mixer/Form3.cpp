@@ -149,7 +149,7 @@ void Form3::Load() {
   Label1.SetColors(kRedText, kPanelBack);
   Label2.SetColors(kGreenText, kPanelBack);
   Label3.SetColors(kBlueText, kPanelBack);
-  ColourLabel4();
+  ColorLabel4();
 
   const int initial[] = {220, 100, 120};
   int index = 0;
@@ -285,7 +285,7 @@ void Form3::PaintBackground(HDC dc) {
 }
 
 // Label4 has a text colour of its own on the system's face colour, which the program itself changes.
-void Form3::ColourLabel4() { Label4.SetColors(kMixedText, GetSysColor(COLOR_BTNFACE)); }
+void Form3::ColorLabel4() { Label4.SetColors(kMixedText, GetSysColor(COLOR_BTNFACE)); }
 
 std::optional<LRESULT> Form3::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -300,7 +300,7 @@ std::optional<LRESULT> Form3::OnMessage(UINT message, WPARAM wParam, LPARAM lPar
       Command3_Click();
       return 0;
     case WM_SYSCOLORCHANGE:
-      if (loaded_) ColourLabel4();
+      if (loaded_) ColorLabel4();
       break;
     default:
       break;

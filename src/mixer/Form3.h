@@ -73,7 +73,7 @@ class Form3 : public forms::Form {
   void PaintMixedPreview();
   void DrawShapes();
   void PaintBackground(HDC dc);
-  void ColourLabel4();
+  void ColorLabel4();
 
   Services& services_;
   HWND owner_ = nullptr;

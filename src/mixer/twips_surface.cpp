@@ -46,7 +46,7 @@ double TwipsSurface::OuterWidth() const { return forms::PixelsToTwipsX(outer_.cx
 
 double TwipsSurface::OuterHeight() const { return forms::PixelsToTwipsY(outer_.cy); }
 
-void TwipsSurface::FillRect(int left, int top, int right, int bottom, ColorValue colour) {
+void TwipsSurface::FillRect(int left, int top, int right, int bottom, ColorValue color) {
   const int dpiX = forms::ScreenDpiX();
   const int dpiY = forms::ScreenDpiY();
   const std::int64_t x1 = TwipToPixel(std::min(left, right), dpiX);
@@ -59,7 +59,7 @@ void TwipsSurface::FillRect(int left, int top, int right, int bottom, ColorValue
             static_cast<LONG>(std::min<std::int64_t>(y2 + 1, inner_.cy))};
   if (area.left >= area.right || area.top >= area.bottom) return;
   // The stock DC brush takes each band's colour: no brush is made per band.
-  SetDCBrushColor(dc_, colour);
+  SetDCBrushColor(dc_, color);
   ::FillRect(dc_, &area, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 

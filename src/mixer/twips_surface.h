@@ -16,7 +16,7 @@ class TwipsSurface final : public Surface {
 
   double OuterWidth() const override;
   double OuterHeight() const override;
-  void FillRect(int left, int top, int right, int bottom, ColorValue colour) override;
+  void FillRect(int left, int top, int right, int bottom, ColorValue color) override;
 
  private:
   HDC dc_;

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/colour.h"
+#include "core/color.h"
 
 namespace chelan {
 
@@ -26,7 +26,7 @@ class Services {
   virtual ~Services() = default;
 
   // System colours: one element, one colour, one call; the result is not examined.
-  virtual void SetSysColor(int element, ColorValue colour) = 0;
+  virtual void SetSysColor(int element, ColorValue color) = 0;
 
   // Sound: one channel for the whole program, a new sound replaces the playing one. A file that
   // cannot be played is silent.

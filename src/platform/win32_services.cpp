@@ -41,10 +41,10 @@ HANDLE OpenForReading(const std::wstring& path) {
 
 }  // namespace
 
-void Win32Services::SetSysColor(int element, ColorValue colour) {
+void Win32Services::SetSysColor(int element, ColorValue color) {
   const INT elements[] = {element};
-  const COLORREF colours[] = {colour};
-  SetSysColors(1, elements, colours);
+  const COLORREF colors[] = {color};
+  SetSysColors(1, elements, colors);
 }
 
 void Win32Services::PlayWave(const std::wstring& path, bool loop) {

@@ -9,7 +9,7 @@ namespace chelan {
 
 class Win32Services : public Services {
  public:
-  void SetSysColor(int element, ColorValue colour) override;
+  void SetSysColor(int element, ColorValue color) override;
   void PlayWave(const std::wstring& path, bool loop) override;
   void StopSound() override;
   void ShowMessage(NativeWindow owner, const std::wstring& text, const std::wstring& title,

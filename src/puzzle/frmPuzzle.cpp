@@ -289,7 +289,7 @@ std::optional<LRESULT> frmPuzzle::OnMessage(UINT message, WPARAM wParam, LPARAM 
       info.cbSize = sizeof info;
       if (cmbSize.hwnd() && GetComboBoxInfo(cmbSize.hwnd(), &info) &&
           info.hwndList == reinterpret_cast<HWND>(lParam)) {
-        if (std::optional<LRESULT> colours = cmbSize.OnColor(reinterpret_cast<HDC>(wParam))) return colours;
+        if (std::optional<LRESULT> colors = cmbSize.OnColor(reinterpret_cast<HDC>(wParam))) return colors;
       }
       break;
     }

@@ -5,7 +5,7 @@
 namespace chelan {
 
 void DrawFrame3D(LinePainter& target, int left, int top, int width, int height, int thickness,
-                 ColorValue colourA, ColorValue colourB, const std::function<void()>& afterRing) {
+                 ColorValue colorA, ColorValue colorB, const std::function<void()>& afterRing) {
   thickness = std::max(thickness, 1);
   for (int i = 1; i <= thickness; ++i) {
     const int ringLeft = left - i;
@@ -15,10 +15,10 @@ void DrawFrame3D(LinePainter& target, int left, int top, int width, int height, 
     // Starting at the lower left corner lets one pen change split the ring into its light and
     // dark halves; a line leaves out its end point, and the next line starts on it.
     target.MoveTo(ringLeft, ringBottom);
-    target.SetPenColor(colourA);
+    target.SetPenColor(colorA);
     target.LineTo(ringLeft, ringTop);
     target.LineTo(ringRight, ringTop);
-    target.SetPenColor(colourB);
+    target.SetPenColor(colorB);
     target.LineTo(ringRight, ringBottom);
     target.LineTo(ringLeft, ringBottom);
     if (afterRing) afterRing();
@@ -29,7 +29,7 @@ void DrawMusicLabelFrame(LinePainter& statusBar, int labelLeft, int labelTop, in
                          int labelHeight, const std::function<void()>& afterRing) {
   DrawFrame3D(statusBar, labelLeft - kMusicFrameMargin, labelTop - kMusicFrameMargin,
               labelWidth + 2 * kMusicFrameMargin, labelHeight + 2 * kMusicFrameMargin,
-              kMusicFrameThickness, kMusicFrameColourA, kMusicFrameColourB, afterRing);
+              kMusicFrameThickness, kMusicFrameColorA, kMusicFrameColorB, afterRing);
 }
 
 }  // namespace chelan

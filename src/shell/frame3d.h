@@ -3,7 +3,7 @@
 // lower and right edges in another.
 #include <functional>
 
-#include "core/colour.h"
+#include "core/color.h"
 #include "core/lines.h"
 
 namespace chelan {
@@ -13,13 +13,13 @@ namespace chelan {
 // left edge and along the top in colourA, then down the right edge and back along the bottom in
 // colourB. afterRing runs after each ring (the window lets pending messages run there).
 void DrawFrame3D(LinePainter& target, int left, int top, int width, int height, int thickness,
-                 ColorValue colourA, ColorValue colourB,
+                 ColorValue colorA, ColorValue colorB,
                  const std::function<void()>& afterRing = {});
 
 inline constexpr int kMusicFrameMargin = 2;
 inline constexpr int kMusicFrameThickness = 2;
-inline constexpr ColorValue kMusicFrameColourA = Rgb(200, 100, 100);
-inline constexpr ColorValue kMusicFrameColourB = Rgb(200, 100, 200);
+inline constexpr ColorValue kMusicFrameColorA = Rgb(200, 100, 100);
+inline constexpr ColorValue kMusicFrameColorB = Rgb(200, 100, 200);
 
 // The frame around the music label, in the status bar's pixels: the label's rectangle grown by
 // kMusicFrameMargin on every side, kMusicFrameThickness rings in the two frame colours.

@@ -21,7 +21,7 @@ GdiCanvas::GdiCanvas(HDC canvas, int width, int height, std::array<HDC, 4> sourc
       width_(width),
       height_(height),
       sources_(sources),
-      selectedColour_(GetTextColor(canvas)),
+      selectedColor_(GetTextColor(canvas)),
       previousFont_(GetCurrentObject(canvas, OBJ_FONT)),
       // Outlines are painted with the DC's own brush, or stroked with its own pen, in the text colour.
       previousPen_(SelectObject(canvas, GetStockObject(DC_PEN))),
@@ -97,7 +97,7 @@ TextSize GdiCanvas::TextExtent(std::wstring_view text) {
   return TextSize{size.cx, size.cy};
 }
 
-void GdiCanvas::SetTextColour(ColorValue colour) { wantedColour_ = colour; }
+void GdiCanvas::SetTextColor(ColorValue color) { wantedColor_ = color; }
 
 bool GdiCanvas::OutsideCanvas(int y) {
   const int line = Font(wantedSize_).height;
@@ -107,10 +107,10 @@ bool GdiCanvas::OutsideCanvas(int y) {
 void GdiCanvas::DrawPlainText(int x, int y, std::wstring_view text) {
   if (OutsideCanvas(y)) return;
   SelectWantedFont();
-  if (!colourSelected_ || selectedColour_ != wantedColour_) {
-    SetTextColor(dc_, wantedColour_);
-    selectedColour_ = wantedColour_;
-    colourSelected_ = true;
+  if (!colorSelected_ || selectedColor_ != wantedColor_) {
+    ::SetTextColor(dc_, wantedColor_);
+    selectedColor_ = wantedColor_;
+    colorSelected_ = true;
   }
   TextOutW(dc_, x, y, text.data(), static_cast<int>(text.size()));
   const int line = Font(wantedSize_).height;
@@ -163,19 +163,19 @@ void GdiCanvas::DrawOutlinedText(int x, int y, std::wstring_view text) {
     // A stroke cut by the canvas edge does not always fall on the pixels of the whole stroke: at
     // the edges the outline is traced where it lies.
     SelectWantedFont();
-    SetDCPenColor(dc_, wantedColour_);
+    SetDCPenColor(dc_, wantedColor_);
     BeginPath(dc_);
     TextOutW(dc_, x, y, text.data(), static_cast<int>(text.size()));
     EndPath(dc_);
     StrokePath(dc_);
     return;
   }
-  SetDCBrushColor(dc_, wantedColour_);
-  SetTextColor(dc_, RGB(0, 0, 0));
+  SetDCBrushColor(dc_, wantedColor_);
+  ::SetTextColor(dc_, RGB(0, 0, 0));
   const COLORREF background = SetBkColor(dc_, RGB(255, 255, 255));
   BitBlt(dc_, left, top, mask.width, mask.height, mask.dc.get(), 0, 0, kBrushThroughMask);
   SetBkColor(dc_, background);
-  colourSelected_ = false;
+  colorSelected_ = false;
 }
 
 }  // namespace chelan

@@ -32,7 +32,7 @@ class GdiCanvas : public Canvas {
   void CopyBlock(CanvasSource source, int left, int top, int width, int height) override;
   void SetFontSize(int points) override;
   TextSize TextExtent(std::wstring_view text) override;
-  void SetTextColour(ColorValue colour) override;
+  void SetTextColor(ColorValue color) override;
   void DrawPlainText(int x, int y, std::wstring_view text) override;
   void DrawOutlinedText(int x, int y, std::wstring_view text) override;
 
@@ -64,9 +64,9 @@ class GdiCanvas : public Canvas {
   std::map<int, SizedFont> fonts_;
   int wantedSize_ = 0;    // the size the caller asked for last
   int selectedSize_ = 0;  // the size of the font in the DC
-  ColorValue wantedColour_ = 0;
-  ColorValue selectedColour_;
-  bool colourSelected_ = false;
+  ColorValue wantedColor_ = 0;
+  ColorValue selectedColor_;
+  bool colorSelected_ = false;
   // Canvas rows drawn on since the gradient was last put back, as [top, bottom) spans; none known
   // before the first full copy.
   std::vector<std::pair<int, int>> drawn_;

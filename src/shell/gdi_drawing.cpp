@@ -10,7 +10,7 @@ void DcLinePainter::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
 
 void DcLinePainter::LineTo(int x, int y) { ::LineTo(dc_, x, y); }
 
-void DcLinePainter::SetPenColor(ColorValue colour) { SetDCPenColor(dc_, colour); }
+void DcLinePainter::SetPenColor(ColorValue color) { SetDCPenColor(dc_, color); }
 
 DcSurface::DcSurface(HDC dc, SIZE size)
     : dc_(dc), size_(size), previousBrush_(SelectObject(dc, GetStockObject(DC_BRUSH))) {}
@@ -18,8 +18,8 @@ DcSurface::DcSurface(HDC dc, SIZE size)
 DcSurface::~DcSurface() { SelectObject(dc_, previousBrush_); }
 
 // Both corners belong to the rectangle; the image clips what lies beyond it.
-void DcSurface::FillRect(int left, int top, int right, int bottom, ColorValue colour) {
-  SetDCBrushColor(dc_, colour);
+void DcSurface::FillRect(int left, int top, int right, int bottom, ColorValue color) {
+  SetDCBrushColor(dc_, color);
   PatBlt(dc_, left, top, right - left + 1, bottom - top + 1, PATCOPY);
 }
 
@@ -47,10 +47,10 @@ ColorValue DcPixelImage::GetPixel(int x, int y) const {
   return Rgb(static_cast<int>((p >> 16) & 0xFF), static_cast<int>((p >> 8) & 0xFF), static_cast<int>(p & 0xFF));
 }
 
-void DcPixelImage::SetPixel(int x, int y, ColorValue colour) {
+void DcPixelImage::SetPixel(int x, int y, ColorValue color) {
   pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(size_.cx) + static_cast<std::size_t>(x)] =
-      static_cast<std::uint32_t>(RedOf(colour)) << 16 | static_cast<std::uint32_t>(GreenOf(colour)) << 8 |
-      static_cast<std::uint32_t>(BlueOf(colour));
+      static_cast<std::uint32_t>(RedOf(color)) << 16 | static_cast<std::uint32_t>(GreenOf(color)) << 8 |
+      static_cast<std::uint32_t>(BlueOf(color));
 }
 
 void DcPixelImage::Store() const {

@@ -19,7 +19,7 @@ class DcLinePainter : public LinePainter {
   ~DcLinePainter() override;
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
-  void SetPenColor(ColorValue colour) override;
+  void SetPenColor(ColorValue color) override;
 
  private:
   HDC dc_;
@@ -34,7 +34,7 @@ class DcSurface : public Surface {
   ~DcSurface() override;
   double OuterWidth() const override { return size_.cx; }
   double OuterHeight() const override { return size_.cy; }
-  void FillRect(int left, int top, int right, int bottom, ColorValue colour) override;
+  void FillRect(int left, int top, int right, int bottom, ColorValue color) override;
 
  private:
   HDC dc_;
@@ -50,7 +50,7 @@ class DcPixelImage : public PixelImage {
   int Width() const override { return size_.cx; }
   int Height() const override { return size_.cy; }
   ColorValue GetPixel(int x, int y) const override;
-  void SetPixel(int x, int y, ColorValue colour) override;
+  void SetPixel(int x, int y, ColorValue color) override;
   // Puts the pixels back into the DC's bitmap.
   void Store() const;
 

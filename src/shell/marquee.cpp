@@ -59,7 +59,7 @@ class NoDrawing final : public Canvas {
   void CopyBlock(CanvasSource, int, int, int, int) override {}
   void SetFontSize(int) override {}
   TextSize TextExtent(std::wstring_view) override { return {}; }
-  void SetTextColour(ColorValue) override {}
+  void SetTextColor(ColorValue) override {}
   void DrawPlainText(int, int, std::wstring_view) override {}
   void DrawOutlinedText(int, int, std::wstring_view) override {}
 };
@@ -138,7 +138,7 @@ void ComposeMarqueeFrame(Canvas& canvas, const MarqueeLayout& layout, MarqueeSta
     }
     offset += row.extent.height + state.lineGap;
 
-    canvas.SetTextColour(Rgb(Component(red), Component(green), Component(blue)));
+    canvas.SetTextColor(Rgb(Component(red), Component(green), Component(blue)));
     const int textX = RoundHalfEven(x);
     const int textY = RoundHalfEven(y);
     if (i == 0) {

@@ -2,7 +2,7 @@
 // What differs between the three skin pages' shells; everything else of the shell is the same.
 #include <string_view>
 
-#include "core/colour.h"
+#include "core/color.h"
 #include "shell/page_gradient.h"
 
 namespace chelan {

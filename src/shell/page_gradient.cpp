@@ -34,7 +34,7 @@ void PaintPageGradient(Surface& canvas, GradientBase base, int canvasWidth, int 
   if (canvasWidth <= 0) return;
   for (const GradientBand& band : PageGradientBands(base, canvasHeight)) {
     // The surface includes both corners, so each band ends on its own last row and column.
-    canvas.FillRect(0, band.top, canvasWidth - 1, band.top + band.height - 1, band.colour);
+    canvas.FillRect(0, band.top, canvasWidth - 1, band.top + band.height - 1, band.color);
   }
 }
 

@@ -3,7 +3,7 @@
 // the top to about 0 at the bottom under a red and green fixed per page.
 #include <vector>
 
-#include "core/colour.h"
+#include "core/color.h"
 #include "core/surface.h"
 
 namespace chelan {
@@ -25,7 +25,7 @@ inline constexpr GradientBase kPage3Gradient{200, 225};
 struct GradientBand {
   int top;
   int height;
-  ColorValue colour;
+  ColorValue color;
   bool operator==(const GradientBand&) const = default;
 };
 

@@ -270,7 +270,7 @@ void SkinPage::FrameMusicLabel() {
 
 void SkinPage::Form_Activate() {
   FrameMusicLabel();
-  ColourStep();
+  ColorStep();
   Timer1.SetInterval(800);
   Timer1.SetEnabled(true);
   Timer2.SetInterval(10);

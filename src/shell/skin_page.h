@@ -88,7 +88,7 @@ class SkinPage : public forms::Form {
   // The page's own controls, created after the shell's.
   virtual void LoadPage() {}
   // The page's two preview colour writes, each time its activation step runs.
-  virtual void ColourStep() {}
+  virtual void ColorStep() {}
   // Whether the activation step runs now that the page became active, coming from `previous`.
   virtual bool ActivationRuns(PreviousWindow previous) = 0;
   // Windows says the program as a whole became active or inactive.

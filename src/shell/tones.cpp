@@ -17,9 +17,9 @@ int ScaleChannel(int channel, float factor) {
 
 }  // namespace
 
-ColorValue ScaleTone(ColorValue colour, float factor) {
-  return Rgb(ScaleChannel(RedOf(colour), factor), ScaleChannel(GreenOf(colour), factor),
-             ScaleChannel(BlueOf(colour), factor));
+ColorValue ScaleTone(ColorValue color, float factor) {
+  return Rgb(ScaleChannel(RedOf(color), factor), ScaleChannel(GreenOf(color), factor),
+             ScaleChannel(BlueOf(color), factor));
 }
 
 void ScaleTones(const PixelImage& source, PixelImage& target, float factor,

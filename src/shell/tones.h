@@ -2,7 +2,7 @@
 // The logo's tones: every colour channel of an image multiplied by one factor.
 #include <functional>
 
-#include "core/colour.h"
+#include "core/color.h"
 #include "core/pixels.h"
 
 namespace chelan {
@@ -10,7 +10,7 @@ namespace chelan {
 // Each channel times factor, to the nearest whole number (a half to the even neighbour), limited
 // to 0 to 255. The factor is single precision: 1.3 is then a little less than 1.3, so a channel of
 // 15 gives 19, not 20.
-ColorValue ScaleTone(ColorValue colour, float factor);
+ColorValue ScaleTone(ColorValue color, float factor);
 
 // Writes every source pixel, scaled, to the same place in the target, column by column from the
 // left and each column from the top; places outside the target are skipped. afterColumn runs

@@ -1,7 +1,7 @@
 #include "skin/frmFancyfrm.h"
 
 #include "skin/page_designs.h"
-#include "skin/skin_colours.h"
+#include "skin/skin_colors.h"
 
 namespace chelan {
 
@@ -23,9 +23,9 @@ constexpr forms::TwipRect kShapes[] = {{330, 540, 3015, 1185}, {7200, 450, 1155,
 }  // namespace
 
 frmFancyfrm::frmFancyfrm(Services& services, PageSet& pageSet, Form3& mixer)
-    : ColourPage(services, pageSet, kPage1Design, L"ChelanFrmFancyfrm"), mixer_(mixer) {}
+    : ColorPage(services, pageSet, kPage1Design, L"ChelanFrmFancyfrm"), mixer_(mixer) {}
 
-void frmFancyfrm::LoadColourControls() {
+void frmFancyfrm::LoadColorControls() {
   const HWND form = hwnd();
   const HWND status = picStatusBar.hwnd();
   Option1.Create(form, L"选择澈岚设定的系统背景色彩", {420, 4890, 2895, 255}, kOption1);
@@ -76,7 +76,7 @@ void frmFancyfrm::Command15_Click() {
   ApplyWrites(Model().ConfirmMixer(Rgb(mixer_.Slider1.Value(), mixer_.Slider2.Value(), mixer_.Slider3.Value())));
 }
 
-void frmFancyfrm::Command7_Click() { ChooseSwatchColour(); }
+void frmFancyfrm::Command7_Click() { ChooseSwatchColor(); }
 
 void frmFancyfrm::Form_Paint() { PlaceMixer(false); }
 

@@ -5,11 +5,11 @@
 
 #include "forms/control.h"
 #include "mixer/Form3.h"
-#include "skin/colour_page.h"
+#include "skin/color_page.h"
 
 namespace chelan {
 
-class frmFancyfrm : public ColourPage {
+class frmFancyfrm : public ColorPage {
  public:
   frmFancyfrm(Services& services, PageSet& pageSet, Form3& mixer);
 
@@ -31,7 +31,7 @@ class frmFancyfrm : public ColourPage {
   void Form_Paint() override;
 
  protected:
-  void LoadColourControls() override;
+  void LoadColorControls() override;
   void PlaceMixer(bool atLoad) override;
 
  private:

@@ -11,9 +11,9 @@ enum ControlId { kOption1 = 3101, kCommand2, kCommand8, kLabel2 };
 }  // namespace
 
 frmFancyfrm1::frmFancyfrm1(Services& services, PageSet& pageSet, std::function<void(ColorValue)> setPage1Pending)
-    : ColourPage(services, pageSet, kPage2Design, L"ChelanFrmFancyfrm1"), setPage1Pending_(std::move(setPage1Pending)) {}
+    : ColorPage(services, pageSet, kPage2Design, L"ChelanFrmFancyfrm1"), setPage1Pending_(std::move(setPage1Pending)) {}
 
-void frmFancyfrm1::LoadColourControls() {
+void frmFancyfrm1::LoadColorControls() {
   const HWND form = hwnd();
   const HWND status = picStatusBar.hwnd();
   Option1.Create(form, L"澈岚设定菜单文字颜色为海蓝", {120, 4740, 2715, 255}, kOption1);
@@ -41,6 +41,6 @@ void frmFancyfrm1::Command2_Click() {
   }
 }
 
-void frmFancyfrm1::Command8_Click() { ChooseSwatchColour(); }
+void frmFancyfrm1::Command8_Click() { ChooseSwatchColor(); }
 
 }  // namespace chelan

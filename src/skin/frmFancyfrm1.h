@@ -3,11 +3,11 @@
 #include <functional>
 
 #include "forms/control.h"
-#include "skin/colour_page.h"
+#include "skin/color_page.h"
 
 namespace chelan {
 
-class frmFancyfrm1 : public ColourPage {
+class frmFancyfrm1 : public ColorPage {
  public:
   // setPage1Pending writes skin page 1's three pending-colour boxes, red first.
   frmFancyfrm1(Services& services, PageSet& pageSet, std::function<void(ColorValue)> setPage1Pending);
@@ -20,7 +20,7 @@ class frmFancyfrm1 : public ColourPage {
   void Command8_Click();
 
  protected:
-  void LoadColourControls() override;
+  void LoadColorControls() override;
 
  private:
   std::function<void(ColorValue)> setPage1Pending_;

@@ -12,11 +12,11 @@ enum ControlId { kOption1 = 3201, kCommand1, kCommand2 };
 
 frmFancyfrm2::frmFancyfrm2(Services& services, PageSet& pageSet, std::function<void(ColorValue)> setPage1Pending,
                            std::function<void()> openPuzzle)
-    : ColourPage(services, pageSet, kPage3Design, L"ChelanFrmFancyfrm2"),
+    : ColorPage(services, pageSet, kPage3Design, L"ChelanFrmFancyfrm2"),
       setPage1Pending_(std::move(setPage1Pending)),
       openPuzzle_(std::move(openPuzzle)) {}
 
-void frmFancyfrm2::LoadColourControls() {
+void frmFancyfrm2::LoadColorControls() {
   const HWND form = hwnd();
   Option1.Create(form, L"澈岚指定按钮文字颜色为海蓝", {30, 4290, 2745, 345}, kOption1);
   Command2.Create(form, L"确 定", {30, 4650, 885, 465}, kCommand2);

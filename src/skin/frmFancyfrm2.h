@@ -3,11 +3,11 @@
 #include <functional>
 
 #include "forms/control.h"
-#include "skin/colour_page.h"
+#include "skin/color_page.h"
 
 namespace chelan {
 
-class frmFancyfrm2 : public ColourPage {
+class frmFancyfrm2 : public ColorPage {
  public:
   // setPage1Pending writes skin page 1's three pending-colour boxes, red first; openPuzzle shows
   // the puzzle window.
@@ -21,7 +21,7 @@ class frmFancyfrm2 : public ColourPage {
   void Command2_Click();
 
  protected:
-  void LoadColourControls() override;
+  void LoadColorControls() override;
 
  private:
   std::function<void(ColorValue)> setPage1Pending_;

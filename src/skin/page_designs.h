@@ -1,7 +1,7 @@
 #pragma once
 // The shell of each skin page: its colours, gradient, tool bar and whether the mixer stands beside it.
 #include "shell/page_design.h"
-#include "skin/skin_colours.h"
+#include "skin/skin_colors.h"
 
 namespace chelan {
 

@@ -2,22 +2,22 @@
 
 #include <stdexcept>
 
-#include "skin/pending_colour.h"
-#include "skin/skin_colours.h"
+#include "skin/pending_color.h"
+#include "skin/skin_colors.h"
 
 namespace chelan {
 
 namespace {
 
-struct PageColours {
-  ColourStep step;
+struct PageColors {
+  ColorStep step;
   PendingTexts designTexts;
   ColorValue designSwatch;
   ColorValue previewSecond;
 };
 
-const PageColours& ColoursOf(int number) {
-  static const PageColours pages[] = {
+const PageColors& PageColorsOf(int number) {
+  static const PageColors pages[] = {
       {kBackgroundStep, kPage1DesignTexts, kPage1DesignSwatch, kPage1PreviewTitle},
       {kMenuStep, kPage2DesignTexts, kPage2DesignSwatch, kPage2PreviewMenuBar},
       {kButtonStep, kPage3DesignTexts, kPage3DesignSwatch, kPage3PreviewHighlight},
@@ -30,14 +30,14 @@ const PageColours& ColoursOf(int number) {
 
 SkinPageModel::SkinPageModel(int number)
     : number_(number),
-      step_(ColoursOf(number).step),
-      texts_{std::wstring(ColoursOf(number).designTexts[0]), std::wstring(ColoursOf(number).designTexts[1]),
-             std::wstring(ColoursOf(number).designTexts[2])},
-      swatch_(ColoursOf(number).designSwatch) {}
+      step_(PageColorsOf(number).step),
+      texts_{std::wstring(PageColorsOf(number).designTexts[0]), std::wstring(PageColorsOf(number).designTexts[1]),
+             std::wstring(PageColorsOf(number).designTexts[2])},
+      swatch_(PageColorsOf(number).designSwatch) {}
 
-ColorValue SkinPageModel::Pending() const { return PendingColour(texts_[0], texts_[1], texts_[2]); }
+ColorValue SkinPageModel::Pending() const { return PendingColor(texts_[0], texts_[1], texts_[2]); }
 
-void SkinPageModel::SetPending(ColorValue colour) { texts_ = PendingTextsOf(colour); }
+void SkinPageModel::SetPending(ColorValue color) { texts_ = PendingTextsOf(color); }
 
 bool SkinPageModel::TakeDialogAnswer(std::optional<ColorValue> chosen) {
   if (!chosen) return true;
@@ -45,22 +45,22 @@ bool SkinPageModel::TakeDialogAnswer(std::optional<ColorValue> chosen) {
   return false;
 }
 
-ColourWrites SkinPageModel::Preview() const {
-  return {{step_.pendingElement, Pending()}, {step_.secondElement, ColoursOf(number_).previewSecond}};
+ColorWrites SkinPageModel::Preview() const {
+  return {{step_.pendingElement, Pending()}, {step_.secondElement, PageColorsOf(number_).previewSecond}};
 }
 
-ColourWrites SkinPageModel::ApplyStep(ColorValue newPending) {
-  ColourWrites writes{{step_.pendingElement, Pending()}, {step_.secondElement, swatch_}};
+ColorWrites SkinPageModel::ApplyStep(ColorValue newPending) {
+  ColorWrites writes{{step_.pendingElement, Pending()}, {step_.secondElement, swatch_}};
   SetPending(newPending);
   return writes;
 }
 
-ColourWrites SkinPageModel::Preset(std::size_t index) {
+ColorWrites SkinPageModel::Preset(std::size_t index) {
   if (number_ != 1 || index >= kPage1Presets.size() || !optionSelected_) return {};
-  return ApplyStep(kPage1Presets[index].colour);
+  return ApplyStep(kPage1Presets[index].color);
 }
 
-ColourWrites SkinPageModel::ConfirmMixer(ColorValue mixed) {
+ColorWrites SkinPageModel::ConfirmMixer(ColorValue mixed) {
   if (number_ != 1) return {};
   return ApplyStep(mixed);
 }

@@ -8,21 +8,21 @@
 #include <string>
 #include <vector>
 
-#include "core/colour.h"
-#include "skin/system_colours.h"
+#include "core/color.h"
+#include "skin/system_colors.h"
 
 namespace chelan {
 
-struct ColourWrite {
+struct ColorWrite {
   int element;
-  ColorValue colour;
-  bool operator==(const ColourWrite&) const = default;
+  ColorValue color;
+  bool operator==(const ColorWrite&) const = default;
 };
-using ColourWrites = std::vector<ColourWrite>;
+using ColorWrites = std::vector<ColorWrite>;
 
 // What "确 定" on page 2 or 3 does.
 struct Confirmation {
-  ColourWrites writes;
+  ColorWrites writes;
   std::optional<ColorValue> page1Pending;  // skin page 1's boxes take this colour
   bool repaint = false;                    // the page repaints itself (page 2, in every case)
   bool operator==(const Confirmation&) const = default;
@@ -38,7 +38,7 @@ class SkinPageModel {
   // The three boxes, red first, as decimal text.
   const std::array<std::wstring, 3>& PendingTexts() const { return texts_; }
   ColorValue Pending() const;
-  void SetPending(ColorValue colour);
+  void SetPending(ColorValue color);
 
   ColorValue Swatch() const { return swatch_; }
   // The colour dialog's answer: on OK the swatch takes the colour; on cancel the swatch stays and
@@ -51,22 +51,22 @@ class SkinPageModel {
 
   // The colour step each time the page becomes active: the pending colour, then the page's fixed
   // second colour, whether or not the option is selected.
-  ColourWrites Preview() const;
+  ColorWrites Preview() const;
 
   // Page 1. A preset writes only while the option is selected; the confirm button writes in any
   // case. Both write the colour that was pending before the click and the swatch, then make their
   // own colour pending: it reaches the desktop at the next step.
-  ColourWrites Preset(std::size_t index);
-  ColourWrites ConfirmMixer(ColorValue mixed);
+  ColorWrites Preset(std::size_t index);
+  ColorWrites ConfirmMixer(ColorValue mixed);
 
   // Pages 2 and 3.
   Confirmation Confirm() const;
 
  private:
-  ColourWrites ApplyStep(ColorValue newPending);
+  ColorWrites ApplyStep(ColorValue newPending);
 
   int number_;
-  ColourStep step_;
+  ColorStep step_;
   std::array<std::wstring, 3> texts_;
   ColorValue swatch_;
   bool optionSelected_ = false;

@@ -13,14 +13,14 @@ class NullSurface : public Surface {
  public:
   double OuterWidth() const override { return 1395; }
   double OuterHeight() const override { return 285; }
-  void FillRect(int left, int top, int right, int bottom, ColorValue colour) override {
-    benchmark::DoNotOptimize(left + top + right + bottom + static_cast<int>(colour));
+  void FillRect(int left, int top, int right, int bottom, ColorValue color) override {
+    benchmark::DoNotOptimize(left + top + right + bottom + static_cast<int>(color));
   }
 };
 
 struct Fill {
   int left, top, right, bottom;
-  ColorValue colour;
+  ColorValue color;
 };
 
 class RecordingSurface : public Surface {
@@ -28,8 +28,8 @@ class RecordingSurface : public Surface {
   RecordingSurface() { fills.reserve(Grad::kBands); }
   double OuterWidth() const override { return 1395; }
   double OuterHeight() const override { return 285; }
-  void FillRect(int left, int top, int right, int bottom, ColorValue colour) override {
-    fills.push_back({left, top, right, bottom, colour});
+  void FillRect(int left, int top, int right, int bottom, ColorValue color) override {
+    fills.push_back({left, top, right, bottom, color});
   }
   std::vector<Fill> fills;
 };

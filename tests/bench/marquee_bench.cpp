@@ -15,7 +15,7 @@ class NullCanvas final : public Canvas {
   TextSize TextExtent(std::wstring_view text) override {
     return {static_cast<int>(text.size()) * points_, points_ * 3 / 2};
   }
-  void SetTextColour(ColorValue) override {}
+  void SetTextColor(ColorValue) override {}
   void DrawPlainText(int, int, std::wstring_view) override {}
   void DrawOutlinedText(int, int, std::wstring_view) override {}
 

@@ -16,8 +16,8 @@ class NullSurface : public Surface {
  public:
   double OuterWidth() const override { return 603; }
   double OuterHeight() const override { return 357; }
-  void FillRect(int left, int top, int right, int bottom, ColorValue colour) override {
-    benchmark::DoNotOptimize(left + top + right + bottom + static_cast<int>(colour));
+  void FillRect(int left, int top, int right, int bottom, ColorValue color) override {
+    benchmark::DoNotOptimize(left + top + right + bottom + static_cast<int>(color));
   }
 };
 
@@ -32,8 +32,8 @@ class Buffer : public PixelImage {
   ColorValue GetPixel(int x, int y) const override {
     return pixels_[static_cast<std::size_t>(y * width_ + x)];
   }
-  void SetPixel(int x, int y, ColorValue colour) override {
-    pixels_[static_cast<std::size_t>(y * width_ + x)] = colour;
+  void SetPixel(int x, int y, ColorValue color) override {
+    pixels_[static_cast<std::size_t>(y * width_ + x)] = color;
   }
 
  private:

@@ -30,7 +30,7 @@ void WaitUntilGone(HWND window) {
 
 // Opens the page's colour dialog with the button and closes it with OK or cancel (then also the
 // box that asks to choose again), and waits until the page has the activation back.
-void UseColourDialog(Program& program, HWND page, const std::wstring& button, bool ok) {
+void UseColorDialog(Program& program, HWND page, const std::wstring& button, bool ok) {
   ASSERT_TRUE(PressIn(page, button));
   HWND dialog = WaitForDialog(program);
   ASSERT_NE(dialog, nullptr) << "no colour dialog";
@@ -47,11 +47,11 @@ void UseColourDialog(Program& program, HWND page, const std::wstring& button, bo
   Sleep(300);
 }
 
-void ExpectColour(const char* step, int element, COLORREF expected) {
+void ExpectColor(const char* step, int element, COLORREF expected) {
   EXPECT_EQ(ReadSysColor(element), expected) << step << ": element " << element;
 }
 
-TEST(PageWindows, Page1sColourDialogAndItsMessageLeaveTheSystemColoursAlone) {
+TEST(PageWindows, Page1sColorDialogAndItsMessageLeaveTheSystemColorsAlone) {
   StagedFolder folder(L"page1-dialog", PasswordFileBytes(""));
   Program program(folder);
   HWND page1 = OpenPage1(program);
@@ -61,21 +61,21 @@ TEST(PageWindows, Page1sColourDialogAndItsMessageLeaveTheSystemColoursAlone) {
   ASSERT_TRUE(PressIn(page1, L"粉红"));  // pink is pending now, not written
   Sleep(300);
 
-  UseColourDialog(program, page1, L"选择系统标题颜色", false);
-  ExpectColour("after cancel", 15, RGB(50, 200, 110));
+  UseColorDialog(program, page1, L"选择系统标题颜色", false);
+  ExpectColor("after cancel", 15, RGB(50, 200, 110));
 
   // OK takes black (the dialog starts on it) into the swatch; the next preset writes it as the
   // title colour, and opening the dialog again does not put yellow back.
-  UseColourDialog(program, page1, L"选择系统标题颜色", true);
-  ExpectColour("after OK", 15, RGB(50, 200, 110));
+  UseColorDialog(program, page1, L"选择系统标题颜色", true);
+  ExpectColor("after OK", 15, RGB(50, 200, 110));
   ASSERT_TRUE(PressIn(page1, L"粉红"));
   ASSERT_EQ(WaitForSysColor(9, RGB(0, 0, 0)), RGB(0, 0, 0));
-  UseColourDialog(program, page1, L"选择系统标题颜色", true);
-  ExpectColour("after the second OK", 9, RGB(0, 0, 0));
-  ExpectColour("after the second OK", 15, RGB(250, 100, 200));
+  UseColorDialog(program, page1, L"选择系统标题颜色", true);
+  ExpectColor("after the second OK", 9, RGB(0, 0, 0));
+  ExpectColor("after the second OK", 15, RGB(250, 100, 200));
 }
 
-TEST(PageWindows, Page2sColourDialogLeavesAConfirmedMenuBarColour) {
+TEST(PageWindows, Page2sColorDialogLeavesAConfirmedMenuBarColor) {
   StagedFolder folder(L"page2-dialog", PasswordFileBytes(""));
   Program program(folder);
   HWND page1 = OpenPage1(program);
@@ -88,10 +88,10 @@ TEST(PageWindows, Page2sColourDialogLeavesAConfirmedMenuBarColour) {
   ASSERT_TRUE(PressIn(page2, L"确 定"));
   ASSERT_EQ(WaitForSysColor(30, RGB(255, 255, 128)), RGB(255, 255, 128));
 
-  UseColourDialog(program, page2, L"选择菜单背景色", false);
-  ExpectColour("after cancel", 30, RGB(255, 255, 128));
-  UseColourDialog(program, page2, L"选择菜单背景色", true);
-  ExpectColour("after OK", 30, RGB(255, 255, 128));
+  UseColorDialog(program, page2, L"选择菜单背景色", false);
+  ExpectColor("after cancel", 30, RGB(255, 255, 128));
+  UseColorDialog(program, page2, L"选择菜单背景色", true);
+  ExpectColor("after OK", 30, RGB(255, 255, 128));
 }
 
 // Clicks each navigation button the moment its page has it, while that page may still be loading.
@@ -146,7 +146,7 @@ COLORREF ScreenPixel(HWND window, POINT point) {
   return pixel;
 }
 
-TEST(PageWindows, TheProgramsOwnButtonsShowTheFaceColourItWrites) {
+TEST(PageWindows, TheProgramsOwnButtonsShowTheFaceColorItWrites) {
   StagedFolder folder(L"button-face", PasswordFileBytes(""));
   Program program(folder);
   HWND page1 = OpenPage1(program);

@@ -10,12 +10,12 @@ namespace {
 
 struct Expected {
   int element;
-  COLORREF colour;
+  COLORREF color;
 };
 
-void ExpectColours(const char* step, std::initializer_list<Expected> expected) {
+void ExpectColors(const char* step, std::initializer_list<Expected> expected) {
   for (const Expected& e : expected) {
-    EXPECT_EQ(WaitForSysColor(e.element, e.colour), e.colour) << step << ": element " << e.element;
+    EXPECT_EQ(WaitForSysColor(e.element, e.color), e.color) << step << ": element " << e.element;
   }
 }
 
@@ -23,26 +23,26 @@ void PressButton(HWND window, const std::wstring& caption) {
   ASSERT_TRUE(PressIn(window, caption)) << testing::PrintToString(caption);
 }
 
-TEST(SkinPages, Page1PreviewsItsColoursAndAPresetTakesTwoClicks) {
+TEST(SkinPages, Page1PreviewsItsColorsAndAPresetTakesTwoClicks) {
   StagedFolder folder(L"page1", PasswordFileBytes(""));
   Program program(folder);
   HWND page1 = OpenPage1(program);
   ASSERT_NE(page1, nullptr);
-  ExpectColours("after login", {{15, RGB(50, 200, 110)}, {9, RGB(255, 255, 0)}});
+  ExpectColors("after login", {{15, RGB(50, 200, 110)}, {9, RGB(255, 255, 0)}});
   PressButton(page1, L"选择澈岚设定的系统背景色彩");
   PressButton(page1, L"粉红");
   // The first click writes the colour that was pending before it.
-  ExpectColours("first click", {{15, RGB(50, 200, 110)}});
+  ExpectColors("first click", {{15, RGB(50, 200, 110)}});
   PressButton(page1, L"粉红");
-  ExpectColours("second click", {{15, RGB(250, 100, 200)}, {9, RGB(255, 255, 0)}});
+  ExpectColors("second click", {{15, RGB(250, 100, 200)}, {9, RGB(255, 255, 0)}});
 }
 
-TEST(SkinPages, NavigationThroughAllPagesAndThePuzzleWritesEachPagesColours) {
+TEST(SkinPages, NavigationThroughAllPagesAndThePuzzleWritesEachPagesColors) {
   StagedFolder folder(L"navigation", PasswordFileBytes(""));
   Program program(folder);
   HWND page1 = OpenPage1(program);
   ASSERT_NE(page1, nullptr);
-  ExpectColours("page 1", {{15, RGB(50, 200, 110)}, {9, RGB(255, 255, 0)}});
+  ExpectColors("page 1", {{15, RGB(50, 200, 110)}, {9, RGB(255, 255, 0)}});
   // A preset clicked once is pending: the next activation of page 1 writes it.
   PressButton(page1, L"选择澈岚设定的系统背景色彩");
   PressButton(page1, L"淡蓝");
@@ -50,13 +50,13 @@ TEST(SkinPages, NavigationThroughAllPagesAndThePuzzleWritesEachPagesColours) {
   PressButton(page1, L"菜单背景色");
   HWND page2 = WaitForPage(program, 2);
   ASSERT_NE(page2, nullptr);
-  ExpectColours("page 2", {{7, RGB(10, 10, 250)}, {30, RGB(154, 245, 63)}, {15, RGB(50, 200, 110)}});
+  ExpectColors("page 2", {{7, RGB(10, 10, 250)}, {30, RGB(154, 245, 63)}, {15, RGB(50, 200, 110)}});
   EXPECT_FALSE(IsShown(page1));
 
   PressButton(page2, L"按钮前景色");
   HWND page3 = WaitForPage(program, 3);
   ASSERT_NE(page3, nullptr);
-  ExpectColours("page 3", {{18, RGB(30, 10, 250)}, {20, RGB(255, 255, 0)}, {7, RGB(10, 10, 250)}});
+  ExpectColors("page 3", {{18, RGB(30, 10, 250)}, {20, RGB(255, 255, 0)}, {7, RGB(10, 10, 250)}});
 
   PressButton(page3, L"澈岚附赠澈岚皮肤专用拼图智力训练游戏");
   HWND puzzle = program.FindWindowOf(L"ChelanFrmPuzzle");
@@ -67,7 +67,7 @@ TEST(SkinPages, NavigationThroughAllPagesAndThePuzzleWritesEachPagesColours) {
   ASSERT_NE(puzzle, nullptr);
   PressButton(puzzle, L"选择皮肤");
   ASSERT_NE(WaitForPage(program, 1), nullptr);
-  ExpectColours("back on page 1", {{15, RGB(80, 220, 230)}, {9, RGB(255, 255, 0)}, {18, RGB(30, 10, 250)},
+  ExpectColors("back on page 1", {{15, RGB(80, 220, 230)}, {9, RGB(255, 255, 0)}, {18, RGB(30, 10, 250)},
                                    {20, RGB(255, 255, 0)}, {7, RGB(10, 10, 250)}, {30, RGB(154, 245, 63)}});
 
   PressButton(page1, L"退 出");

@@ -40,9 +40,9 @@ std::optional<std::string> FakeServices::FileBytes(const std::wstring& path) con
   return it->second.bytes;
 }
 
-void FakeServices::SetSysColor(int element, ColorValue colour) {
-  sysColors.push_back({element, colour});
-  calls.push_back(L"SetSysColor " + std::to_wstring(element) + L" " + std::to_wstring(colour));
+void FakeServices::SetSysColor(int element, ColorValue color) {
+  sysColors.push_back({element, color});
+  calls.push_back(L"SetSysColor " + std::to_wstring(element) + L" " + std::to_wstring(color));
 }
 
 void FakeServices::PlayWave(const std::wstring& path, bool loop) {

@@ -21,7 +21,7 @@ struct ShownMessage {
 
 struct SysColorWrite {
   int element;
-  ColorValue colour;
+  ColorValue color;
   bool operator==(const SysColorWrite&) const = default;
 };
 
@@ -59,7 +59,7 @@ class FakeServices : public Services {
   // The settings store, by "application|section|key".
   std::map<std::wstring, std::wstring> settings;
 
-  void SetSysColor(int element, ColorValue colour) override;
+  void SetSysColor(int element, ColorValue color) override;
   void PlayWave(const std::wstring& path, bool loop) override;
   void StopSound() override;
   void ShowMessage(NativeWindow owner, const std::wstring& text, const std::wstring& title,

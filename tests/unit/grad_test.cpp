@@ -13,7 +13,7 @@ namespace {
 
 struct Fill {
   int left, top, right, bottom;
-  ColorValue colour;
+  ColorValue color;
 };
 
 // Records every fill in order.
@@ -22,8 +22,8 @@ class RecordingSurface : public Surface {
   RecordingSurface(double width, double height) : width_(width), height_(height) {}
   double OuterWidth() const override { return width_; }
   double OuterHeight() const override { return height_; }
-  void FillRect(int left, int top, int right, int bottom, ColorValue colour) override {
-    fills.push_back({left, top, right, bottom, colour});
+  void FillRect(int left, int top, int right, int bottom, ColorValue color) override {
+    fills.push_back({left, top, right, bottom, color});
   }
   std::vector<Fill> fills;
 
@@ -41,10 +41,10 @@ class RasterSurface : public Surface {
         pixels_(static_cast<std::size_t>(width * innerHeight), kBackground) {}
   double OuterWidth() const override { return width_; }
   double OuterHeight() const override { return outerHeight_; }
-  void FillRect(int left, int top, int right, int bottom, ColorValue colour) override {
+  void FillRect(int left, int top, int right, int bottom, ColorValue color) override {
     for (int y = std::max(top, 0); y <= std::min(bottom, innerHeight_ - 1); ++y) {
       for (int x = std::max(left, 0); x <= std::min(right, width_ - 1); ++x) {
-        pixels_[static_cast<std::size_t>(y * width_ + x)] = colour;
+        pixels_[static_cast<std::size_t>(y * width_ + x)] = color;
       }
     }
   }
@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // Band colours and the in/out arguments ------------------------------------------------------
 
-struct Colours {
+struct Colors {
   const char* name;
   std::int32_t r, g, b;        // passed in
   ColorValue first, last;      // colours of band 0 and band 62, by hand
@@ -135,10 +135,10 @@ int Expected(std::int32_t c, int k) {
   return static_cast<int>(std::min<std::int64_t>(value, 255));
 }
 
-class GradientColours : public ::testing::TestWithParam<Colours> {};
+class GradientColors : public ::testing::TestWithParam<Colors> {};
 
-TEST_P(GradientColours, EachBandIsFourDarkerDownToZeroAndTheArgumentsAreCountedDown) {
-  const Colours& c = GetParam();
+TEST_P(GradientColors, EachBandIsFourDarkerDownToZeroAndTheArgumentsAreCountedDown) {
+  const Colors& c = GetParam();
   for (const bool topDown : {true, false}) {
     SCOPED_TRACE(topDown ? "top down" : "bottom up");
     RecordingSurface surface(1395, 285);
@@ -146,13 +146,13 @@ TEST_P(GradientColours, EachBandIsFourDarkerDownToZeroAndTheArgumentsAreCountedD
     Grad::Gradient(surface, r, g, b, topDown);
 
     ASSERT_EQ(surface.fills.size(), 63u);
-    EXPECT_EQ(surface.fills.front().colour, c.first);
-    EXPECT_EQ(surface.fills.back().colour, c.last);
+    EXPECT_EQ(surface.fills.front().color, c.first);
+    EXPECT_EQ(surface.fills.back().color, c.last);
     for (int k = 0; k < 63; ++k) {
-      const ColorValue colour = surface.fills[static_cast<std::size_t>(k)].colour;
-      EXPECT_EQ(RedOf(colour), Expected(c.r, k)) << "band " << k;
-      EXPECT_EQ(GreenOf(colour), Expected(c.g, k)) << "band " << k;
-      EXPECT_EQ(BlueOf(colour), Expected(c.b, k)) << "band " << k;
+      const ColorValue color = surface.fills[static_cast<std::size_t>(k)].color;
+      EXPECT_EQ(RedOf(color), Expected(c.r, k)) << "band " << k;
+      EXPECT_EQ(GreenOf(color), Expected(c.g, k)) << "band " << k;
+      EXPECT_EQ(BlueOf(color), Expected(c.b, k)) << "band " << k;
     }
     EXPECT_EQ(r, c.rAfter);
     EXPECT_EQ(g, c.gAfter);
@@ -164,30 +164,30 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
 INSTANTIATE_TEST_SUITE_P(
-    Starts, GradientColours,
+    Starts, GradientColors,
     ::testing::Values(
         // 255 - 4 * 62 = 7 in the last band; 255 - 252 = 3 left in the argument.
-        Colours{"blueDefault", 0, 0, 255, Rgb(0, 0, 255), Rgb(0, 0, 7), 0, 0, 3},
-        Colours{"white", 255, 255, 255, Rgb(255, 255, 255), Rgb(7, 7, 7), 3, 3, 3},
-        Colours{"black", 0, 0, 0, Rgb(0, 0, 0), Rgb(0, 0, 0), 0, 0, 0},
-        Colours{"mixerStart", 220, 100, 120, Rgb(220, 100, 120), Rgb(0, 0, 0), 0, 0, 0},
+        Colors{"blueDefault", 0, 0, 255, Rgb(0, 0, 255), Rgb(0, 0, 7), 0, 0, 3},
+        Colors{"white", 255, 255, 255, Rgb(255, 255, 255), Rgb(7, 7, 7), 3, 3, 3},
+        Colors{"black", 0, 0, 0, Rgb(0, 0, 0), Rgb(0, 0, 0), 0, 0, 0},
+        Colors{"mixerStart", 220, 100, 120, Rgb(220, 100, 120), Rgb(0, 0, 0), 0, 0, 0},
         // Just around the 252 the call takes off.
-        Colours{"aroundTheTotalStep", 252, 253, 256, Rgb(252, 253, 255), Rgb(4, 5, 8), 0, 1, 4},
+        Colors{"aroundTheTotalStep", 252, 253, 256, Rgb(252, 253, 255), Rgb(4, 5, 8), 0, 1, 4},
         // Shown as 255 while above it, but counted down from the real value.
-        Colours{"above255", 300, 0, 0, Rgb(255, 0, 0), Rgb(52, 0, 0), 48, 0, 0},
-        Colours{"smallerThanOneStep", 3, 4, 5, Rgb(3, 4, 5), Rgb(0, 0, 0), 0, 0, 0},
+        Colors{"above255", 300, 0, 0, Rgb(255, 0, 0), Rgb(52, 0, 0), 48, 0, 0},
+        Colors{"smallerThanOneStep", 3, 4, 5, Rgb(3, 4, 5), Rgb(0, 0, 0), 0, 0, 0},
         // Outside what callers pass: shown as black and floored, never wrapping around.
-        Colours{"negativeStart", -5, kMin, 0, Rgb(0, 0, 0), Rgb(0, 0, 0), 0, 0, 0},
-        Colours{"largest", kMax, 0, 0, Rgb(255, 0, 0), Rgb(255, 0, 0), kMax - 252, 0, 0}),
+        Colors{"negativeStart", -5, kMin, 0, Rgb(0, 0, 0), Rgb(0, 0, 0), 0, 0, 0},
+        Colors{"largest", kMax, 0, 0, Rgb(255, 0, 0), Rgb(255, 0, 0), kMax - 252, 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(GradientColours, AComponentOf100ReachesZeroInBand25AndStaysThere) {
+TEST(GradientColors, AComponentOf100ReachesZeroInBand25AndStaysThere) {
   RecordingSurface surface(1395, 285);
   std::int32_t r = 100, g = 0, b = 0;
   Grad::Gradient(surface, r, g, b, true);
   ASSERT_EQ(surface.fills.size(), 63u);
-  EXPECT_EQ(surface.fills[24].colour, Rgb(4, 0, 0));
-  for (std::size_t k = 25; k < 63; ++k) EXPECT_EQ(surface.fills[k].colour, Rgb(0, 0, 0)) << k;
+  EXPECT_EQ(surface.fills[24].color, Rgb(4, 0, 0));
+  for (std::size_t k = 25; k < 63; ++k) EXPECT_EQ(surface.fills[k].color, Rgb(0, 0, 0)) << k;
 }
 
 // What remains visible ----------------------------------------------------------------------

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/colour.h"
+#include "core/color.h"
 #include "shell/marquee_lines.h"
 
 namespace chelan {
@@ -28,7 +28,7 @@ struct TextOp {
   std::wstring text;
   int x, y;
   int points;         // the font in effect when the text was drawn
-  ColorValue colour;  // the text colour in effect
+  ColorValue color;  // the text colour in effect
   bool outlined;
 };
 
@@ -47,7 +47,7 @@ class RecordingCanvas : public Canvas {
   }
   void SetFontSize(int points) override { points_ = points; }
   TextSize TextExtent(std::wstring_view text) override { return FixedExtent(text, points_); }
-  void SetTextColour(ColorValue colour) override { colour_ = colour; }
+  void SetTextColor(ColorValue color) override { color_ = color; }
   void DrawPlainText(int x, int y, std::wstring_view text) override { Text(x, y, text, false); }
   void DrawOutlinedText(int x, int y, std::wstring_view text) override { Text(x, y, text, true); }
 
@@ -66,10 +66,10 @@ class RecordingCanvas : public Canvas {
 
  private:
   void Text(int x, int y, std::wstring_view text, bool outlined) {
-    ops.push_back({std::nullopt, TextOp{std::wstring(text), x, y, points_, colour_, outlined}});
+    ops.push_back({std::nullopt, TextOp{std::wstring(text), x, y, points_, color_, outlined}});
   }
   int points_ = 0;  // no size set yet
-  ColorValue colour_ = Rgb(1, 2, 3);
+  ColorValue color_ = Rgb(1, 2, 3);
 };
 
 constexpr int kWidth = 600;  // even, and every row's width is even, so centring is exact
@@ -220,51 +220,51 @@ INSTANTIATE_TEST_SUITE_P(
                       LogoCase{"canvasBottomDark", kHeight, CanvasSource::LogoBox0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-struct ColourCase {
+struct ColorCase {
   const char* name;
   int height;  // H
   int titleY;
-  ColorValue colour;
+  ColorValue color;
 };
 
-class MarqueeTitleColour : public MarqueeFrame, public ::testing::WithParamInterface<ColourCase> {};
+class MarqueeTitleColor : public MarqueeFrame, public ::testing::WithParamInterface<ColorCase> {};
 
 // The title is the frame's first row, so in the middle band it has no red or green to keep.
-TEST_P(MarqueeTitleColour, FollowsTheBandOfItsHeight) {
-  const ColourCase& c = GetParam();
+TEST_P(MarqueeTitleColor, FollowsTheBandOfItsHeight) {
+  const ColorCase& c = GetParam();
   Load(c.height, kLogoSide, kLogoSide);
   ComposeWithTitleAt(c.titleY);
   const std::vector<TextOp> texts = canvas.Texts();
   ASSERT_FALSE(texts.empty());
   EXPECT_EQ(texts[0].y, c.titleY);
-  EXPECT_EQ(texts[0].colour, c.colour);
+  EXPECT_EQ(texts[0].color, c.color);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Bands, MarqueeTitleColour,
+    Bands, MarqueeTitleColor,
     ::testing::Values(
-        ColourCase{"bottomAt300", 357, 300, Rgb(251, 251, 251)},
-        ColourCase{"lightAt200", 357, 200, Rgb(155, 255, 100)},
-        ColourCase{"darkGreyAtCanvasBottom", 357, 357, Rgb(80, 80, 80)},
-        ColourCase{"bottomAt290LimitedTo255", 357, 290, Rgb(255, 255, 255)},
-        ColourCase{"bottomStartsAt286", 357, 286, Rgb(255, 255, 255)},
-        ColourCase{"lightEndsAt285", 357, 285, Rgb(155, 255, 100)},
-        ColourCase{"lightStartsAt143", 357, 143, Rgb(155, 255, 100)},
-        ColourCase{"middleAt100", 357, 100, Rgb(0, 0, 255)},       // 255 limited
-        ColourCase{"middleAt50HalfToEven", 357, 50, Rgb(0, 0, 128)},  // 127.5
-        ColourCase{"middleAt70HalfToEven", 357, 70, Rgb(0, 0, 178)},  // 178.5
-        ColourCase{"middleStartsAt36", 357, 36, Rgb(0, 0, 92)},       // 91.8
-        ColourCase{"topEndsAt35", 357, 35, Rgb(50, 250, 10)},
-        ColourCase{"topAboveCanvas", 357, -20, Rgb(50, 250, 10)},
-        ColourCase{"belowCanvasStillVisibleTone", 357, 383, Rgb(2, 2, 2)},
-        ColourCase{"farBelowCanvasLimitedToZero", 357, 390, Rgb(0, 0, 0)},
+        ColorCase{"bottomAt300", 357, 300, Rgb(251, 251, 251)},
+        ColorCase{"lightAt200", 357, 200, Rgb(155, 255, 100)},
+        ColorCase{"darkGreyAtCanvasBottom", 357, 357, Rgb(80, 80, 80)},
+        ColorCase{"bottomAt290LimitedTo255", 357, 290, Rgb(255, 255, 255)},
+        ColorCase{"bottomStartsAt286", 357, 286, Rgb(255, 255, 255)},
+        ColorCase{"lightEndsAt285", 357, 285, Rgb(155, 255, 100)},
+        ColorCase{"lightStartsAt143", 357, 143, Rgb(155, 255, 100)},
+        ColorCase{"middleAt100", 357, 100, Rgb(0, 0, 255)},       // 255 limited
+        ColorCase{"middleAt50HalfToEven", 357, 50, Rgb(0, 0, 128)},  // 127.5
+        ColorCase{"middleAt70HalfToEven", 357, 70, Rgb(0, 0, 178)},  // 178.5
+        ColorCase{"middleStartsAt36", 357, 36, Rgb(0, 0, 92)},       // 91.8
+        ColorCase{"topEndsAt35", 357, 35, Rgb(50, 250, 10)},
+        ColorCase{"topAboveCanvas", 357, -20, Rgb(50, 250, 10)},
+        ColorCase{"belowCanvasStillVisibleTone", 357, 383, Rgb(2, 2, 2)},
+        ColorCase{"farBelowCanvasLimitedToZero", 357, 390, Rgb(0, 0, 0)},
         // H = 350 puts the bounds on whole pixels: 35 and 140 close their bands, 280 opens the
         // bottom band.
-        ColourCase{"exactTopBoundIsTop", 350, 35, Rgb(50, 250, 10)},
-        ColourCase{"exactMiddleBoundIsMiddle", 350, 140, Rgb(0, 0, 255)},
-        ColourCase{"lightBeforeExactBottomBound", 350, 279, Rgb(155, 255, 100)},
-        ColourCase{"exactBottomBoundIsBottom", 350, 280, Rgb(255, 255, 255)},
-        ColourCase{"bottomBelowBound", 350, 330, Rgb(140, 140, 140)}),
+        ColorCase{"exactTopBoundIsTop", 350, 35, Rgb(50, 250, 10)},
+        ColorCase{"exactMiddleBoundIsMiddle", 350, 140, Rgb(0, 0, 255)},
+        ColorCase{"lightBeforeExactBottomBound", 350, 279, Rgb(155, 255, 100)},
+        ColorCase{"exactBottomBoundIsBottom", 350, 280, Rgb(255, 255, 255)},
+        ColorCase{"bottomBelowBound", 350, 330, Rgb(140, 140, 140)}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(MarqueeFrame, MiddleBandKeepsRedAndGreenOfTheRowBefore) {
@@ -273,17 +273,17 @@ TEST_F(MarqueeFrame, MiddleBandKeepsRedAndGreenOfTheRowBefore) {
   ComposeWithTitleAt(-40);
   const std::vector<TextOp> texts = canvas.Texts();
   ASSERT_GE(texts.size(), 3u);
-  EXPECT_EQ(texts[0].colour, Rgb(50, 250, 10));
+  EXPECT_EQ(texts[0].color, Rgb(50, 250, 10));
   EXPECT_EQ(texts[1].y, 58);
-  EXPECT_EQ(texts[1].colour, Rgb(50, 250, 148));  // 147.9
+  EXPECT_EQ(texts[1].color, Rgb(50, 250, 148));  // 147.9
   EXPECT_EQ(texts[2].y, 89);
-  EXPECT_EQ(texts[2].colour, Rgb(50, 250, 227));  // 226.95
+  EXPECT_EQ(texts[2].color, Rgb(50, 250, 227));  // 226.95
 }
 
-TEST_F(MarqueeFrame, ColourDoesNotCarryOverFromOneFrameToTheNext) {
+TEST_F(MarqueeFrame, ColorDoesNotCarryOverFromOneFrameToTheNext) {
   ComposeWithTitleAt(-40);  // ends with red 50 and green 250 set by the top band
   ComposeWithTitleAt(50);
-  EXPECT_EQ(canvas.Texts()[0].colour, Rgb(0, 0, 128));
+  EXPECT_EQ(canvas.Texts()[0].color, Rgb(0, 0, 128));
 }
 
 struct RestartCase {
@@ -383,19 +383,19 @@ TEST(MarqueeLines, MatchTheTableOfTheRoll) {
   for (int i = 0; i < kMarqueeRows; ++i) EXPECT_EQ(lines[i].size, sizes[i]) << "row " << i;
 }
 
-TEST(MarqueeLines, NoticesNameTheProgramAndSayHowColoursComeBack) {
+TEST(MarqueeLines, NoticesNameTheProgramAndSayHowColorsComeBack) {
   const MarqueeLines lines = MakeMarqueeLines(L"");
-  bool namesProgram = false, saysHowColoursReturn = false;
+  bool namesProgram = false, saysHowColorsReturn = false;
   for (int row : {14, 17, 19, 21, 23, 25, 27, 29}) {
     const std::wstring& text = lines[row].text;
     EXPECT_GT(text.size(), 4u) << "row " << row;
     namesProgram |= text.find(L"澈岚皮肤") != std::wstring::npos &&
                     text.find(L"6.1") != std::wstring::npos;
-    saysHowColoursReturn |= text.find(L"注销") != std::wstring::npos &&
+    saysHowColorsReturn |= text.find(L"注销") != std::wstring::npos &&
                             text.find(L"重新启动") != std::wstring::npos;
   }
   EXPECT_TRUE(namesProgram);
-  EXPECT_TRUE(saysHowColoursReturn);
+  EXPECT_TRUE(saysHowColorsReturn);
 }
 
 TEST(MarqueeLines, OnlyWholeNumbersSetAFontSize) {

@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         ActivationCase{"TheFirstDisplayAlwaysRuns", {{PW::OtherProgram, true, false, true}}},
         ActivationCase{"ReturnsFromTheProgramsWindowsRun",
                        {{PW::ProgramWindow, false, false, true}, {PW::ProgramWindow, false, false, true}}},
-        ActivationCase{"ClosingTheColourDialogOrAMessageBoxDoesNot",
+        ActivationCase{"ClosingTheColorDialogOrAMessageBoxDoesNot",
                        {{PW::ProgramWindow, false, false, true},
                         {PW::SystemDialog, false, false, false},
                         {PW::ProgramWindow, false, true, false},

@@ -27,9 +27,9 @@ class BufferImage : public PixelImage {
   int Width() const override { return width_; }
   int Height() const override { return height_; }
   ColorValue GetPixel(int x, int y) const override { return pixels_.at(Index(x, y)); }
-  void SetPixel(int x, int y, ColorValue colour) override {
+  void SetPixel(int x, int y, ColorValue color) override {
     log.push_back("set " + std::to_string(x) + " " + std::to_string(y));
-    pixels_.at(Index(x, y)) = colour;
+    pixels_.at(Index(x, y)) = color;
   }
 
   const std::vector<ColorValue>& Pixels() const { return pixels_; }
@@ -52,7 +52,7 @@ class RecordingPainter : public LinePainter {
  public:
   void MoveTo(int x, int y) override { log.push_back(Point("move", x, y)); }
   void LineTo(int x, int y) override { log.push_back(Point("line", x, y)); }
-  void SetPenColor(ColorValue colour) override { log.push_back("pen " + std::to_string(colour)); }
+  void SetPenColor(ColorValue color) override { log.push_back("pen " + std::to_string(color)); }
   std::vector<std::string> log;
 
  private:
@@ -66,7 +66,7 @@ class RecordingPainter : public LinePainter {
 class RasterPainter : public LinePainter {
  public:
   void MoveTo(int x, int y) override { at_ = {x, y}; }
-  void SetPenColor(ColorValue colour) override { pen_ = colour; }
+  void SetPenColor(ColorValue color) override { pen_ = color; }
   void LineTo(int x, int y) override {
     if (x != at_.first && y != at_.second) ADD_FAILURE() << "slanted line";
     const int dx = x > at_.first ? 1 : x < at_.first ? -1 : 0;
@@ -86,7 +86,7 @@ class RasterPainter : public LinePainter {
 
 struct Fill {
   int left, top, right, bottom;
-  ColorValue colour;
+  ColorValue color;
   bool operator==(const Fill&) const = default;
 };
 
@@ -94,8 +94,8 @@ class RecordingSurface : public Surface {
  public:
   double OuterWidth() const override { return 0; }
   double OuterHeight() const override { return 0; }
-  void FillRect(int left, int top, int right, int bottom, ColorValue colour) override {
-    fills.push_back({left, top, right, bottom, colour});
+  void FillRect(int left, int top, int right, int bottom, ColorValue color) override {
+    fills.push_back({left, top, right, bottom, color});
   }
   std::vector<Fill> fills;
 };
@@ -123,23 +123,23 @@ TEST_P(GradientOnEachPage, DesignCanvasHasFiftyOneSevenPixelBandsFadingOutBlue) 
     const GradientBand& band = bands[static_cast<std::size_t>(k)];
     EXPECT_EQ(band.top, 7 * k) << "band " << k;
     EXPECT_EQ(band.height, 7) << "band " << k;
-    EXPECT_EQ(RedOf(band.colour), base.red) << "band " << k;
-    EXPECT_EQ(GreenOf(band.colour), base.green) << "band " << k;
-    EXPECT_EQ(BlueOf(band.colour), ExpectedBlueOn357(k)) << "band " << k;
+    EXPECT_EQ(RedOf(band.color), base.red) << "band " << k;
+    EXPECT_EQ(GreenOf(band.color), base.green) << "band " << k;
+    EXPECT_EQ(BlueOf(band.color), ExpectedBlueOn357(k)) << "band " << k;
   }
   // Worked by hand: 150, 147.06 → 147, …, 2.94 → 3.
-  EXPECT_EQ(BlueOf(bands[0].colour), 150);
-  EXPECT_EQ(BlueOf(bands[1].colour), 147);
-  EXPECT_EQ(BlueOf(bands[50].colour), 3);
+  EXPECT_EQ(BlueOf(bands[0].color), 150);
+  EXPECT_EQ(BlueOf(bands[1].color), 147);
+  EXPECT_EQ(BlueOf(bands[50].color), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, GradientOnEachPage,
                          ::testing::Values(kPage1Gradient, kPage2Gradient, kPage3Gradient));
 
-TEST(PageGradient, PageColoursAreTheDesignedRedAndGreen) {
-  EXPECT_EQ(PageGradientBands(kPage1Gradient, 7).at(0).colour, Rgb(250, 50, 150));
-  EXPECT_EQ(PageGradientBands(kPage2Gradient, 7).at(0).colour, Rgb(50, 200, 150));
-  EXPECT_EQ(PageGradientBands(kPage3Gradient, 7).at(0).colour, Rgb(200, 225, 150));
+TEST(PageGradient, PageColorsAreTheDesignedRedAndGreen) {
+  EXPECT_EQ(PageGradientBands(kPage1Gradient, 7).at(0).color, Rgb(250, 50, 150));
+  EXPECT_EQ(PageGradientBands(kPage2Gradient, 7).at(0).color, Rgb(50, 200, 150));
+  EXPECT_EQ(PageGradientBands(kPage3Gradient, 7).at(0).color, Rgb(200, 225, 150));
 }
 
 struct SmallCanvas {
@@ -171,16 +171,16 @@ TEST(PageGradient, BandsTileEveryCanvasFromTopToBottomGettingDarker) {
   for (int height = 1; height <= 800; ++height) {
     const std::vector<GradientBand> bands = PageGradientBands(kPage1Gradient, height);
     ASSERT_FALSE(bands.empty()) << "height " << height;
-    EXPECT_EQ(BlueOf(bands.front().colour), 150) << "height " << height;
+    EXPECT_EQ(BlueOf(bands.front().color), 150) << "height " << height;
     int nextTop = 0;
     int lastBlue = 255;
     for (const GradientBand& band : bands) {
       EXPECT_EQ(band.top, nextTop) << "height " << height;
       EXPECT_GE(band.height, 1) << "height " << height;
       EXPECT_LE(band.height, 7) << "height " << height;
-      EXPECT_LE(BlueOf(band.colour), lastBlue) << "height " << height;
+      EXPECT_LE(BlueOf(band.color), lastBlue) << "height " << height;
       nextTop = band.top + band.height;
-      lastBlue = BlueOf(band.colour);
+      lastBlue = BlueOf(band.color);
     }
     EXPECT_EQ(nextTop, height);
     // The fall is spread over the whole height, so the last band is still short of 0 by about a
@@ -199,7 +199,7 @@ TEST(PageGradient, PaintingFillsEachBandAcrossTheCanvasTopFirst) {
   const std::vector<GradientBand> bands = PageGradientBands(kPage2Gradient, 357);
   for (std::size_t k = 0; k < bands.size(); ++k) {
     EXPECT_EQ(canvas.fills[k].top, bands[k].top);
-    EXPECT_EQ(canvas.fills[k].colour, bands[k].colour);
+    EXPECT_EQ(canvas.fills[k].color, bands[k].color);
   }
 }
 
@@ -322,7 +322,7 @@ TEST(DrawFrame3D, ThicknessBelowOneDrawsOneRing) {
   }
 }
 
-TEST(DrawFrame3D, UpperAndLeftEdgesInColourALowerAndRightInColourB) {
+TEST(DrawFrame3D, UpperAndLeftEdgesInColorALowerAndRightInColorB) {
   const int left = 10, top = 20, width = 6, height = 4, thickness = 3;
   RasterPainter painter;
   DrawFrame3D(painter, left, top, width, height, thickness, kA, kB);

@@ -10,7 +10,7 @@
 
 #include "shell/page_switch.h"
 #include "skin/page_designs.h"
-#include "skin/skin_colours.h"
+#include "skin/skin_colors.h"
 
 namespace chelan {
 namespace {
@@ -24,10 +24,10 @@ std::size_t PresetIndex(std::wstring_view caption) {
   throw std::invalid_argument("no preset");
 }
 
-TEST(SkinPageModel, EachPagesPreviewWritesItsPendingColourThenItsFixedSecondColour) {
+TEST(SkinPageModel, EachPagesPreviewWritesItsPendingColorThenItsFixedSecondColor) {
   struct Case {
     int page;
-    ColourWrites writes;
+    ColorWrites writes;
   };
   const Case cases[] = {
       {1, {{15, Rgb(50, 200, 110)}, {9, kYellow}}},
@@ -46,12 +46,12 @@ TEST(SkinPageModel, EachPagesPreviewWritesItsPendingColourThenItsFixedSecondColo
 
 // Page 1's buttons in turn, with what each click writes and the boxes after it.
 struct Click {
-  std::function<ColourWrites(SkinPageModel&)> press;
-  ColourWrites writes;
+  std::function<ColorWrites(SkinPageModel&)> press;
+  ColorWrites writes;
   std::array<std::wstring, 3> boxes;
 };
 
-ColourWrites Preset(SkinPageModel& page, std::wstring_view caption) { return page.Preset(PresetIndex(caption)); }
+ColorWrites Preset(SkinPageModel& page, std::wstring_view caption) { return page.Preset(PresetIndex(caption)); }
 
 struct ClickSequence {
   const char* name;
@@ -61,7 +61,7 @@ struct ClickSequence {
 
 class Page1Clicks : public ::testing::TestWithParam<ClickSequence> {};
 
-TEST_P(Page1Clicks, WriteWhatWasPendingAndTheSwatchThenTakeTheirOwnColour) {
+TEST_P(Page1Clicks, WriteWhatWasPendingAndTheSwatchThenTakeTheirOwnColor) {
   SkinPageModel page(1);
   if (GetParam().option) page.SelectOption();
   int n = 0;
@@ -79,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                       false,
                       {{[](SkinPageModel& p) { return Preset(p, L"粉红"); }, {}, {L"50", L"200", L"110"}},
                        {[](SkinPageModel& p) { return Preset(p, L"军绿"); }, {}, {L"50", L"200", L"110"}}}},
-        ClickSequence{"APresetsColourReachesTheDesktopAtTheSecondClick",
+        ClickSequence{"APresetsColorReachesTheDesktopAtTheSecondClick",
                       true,
                       {{[](SkinPageModel& p) { return Preset(p, L"粉红"); },
                         {{15, Rgb(50, 200, 110)}, {9, kYellow}},
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                        {[](SkinPageModel& p) { return Preset(p, L"淡蓝"); },
                         {{15, Rgb(250, 100, 200)}, {9, kYellow}},
                         {L"80", L"220", L"230"}}}},
-        ClickSequence{"TheConfirmWorksWithoutTheOptionAndTakesTheMixersColour",
+        ClickSequence{"TheConfirmWorksWithoutTheOptionAndTakesTheMixersColor",
                       false,
                       {{[](SkinPageModel& p) { return p.ConfirmMixer(Rgb(10, 20, 30)); },
                         {{15, Rgb(50, 200, 110)}, {9, kYellow}},
@@ -112,12 +112,12 @@ INSTANTIATE_TEST_SUITE_P(
                         {L"150", L"100", L"220"}}}}),
     [](const ::testing::TestParamInfo<ClickSequence>& info) { return info.param.name; });
 
-TEST(SkinPageModel, EveryPresetCarriesItsOwnColour) {
+TEST(SkinPageModel, EveryPresetCarriesItsOwnColor) {
   for (std::size_t i = 0; i < kPage1Presets.size(); ++i) {
     SkinPageModel page(1);
     page.SelectOption();
     page.Preset(i);
-    EXPECT_EQ(page.Preset(i).front(), (ColourWrite{15, kPage1Presets[i].colour})) << kPage1Presets[i].control;
+    EXPECT_EQ(page.Preset(i).front(), (ColorWrite{15, kPage1Presets[i].color})) << kPage1Presets[i].control;
   }
 }
 
@@ -169,11 +169,11 @@ TEST(SkinPageModel, ConfirmOnPages2And3) {
   }
 }
 
-TEST(SkinPageModel, APendingColourSetFromAnotherPageIsWhatTheNextPreviewWrites) {
+TEST(SkinPageModel, APendingColorSetFromAnotherPageIsWhatTheNextPreviewWrites) {
   SkinPageModel page(1);
   page.SetPending(kPage2ConfirmPage1);
   EXPECT_EQ(page.PendingTexts(), (std::array<std::wstring, 3>{L"150", L"150", L"250"}));
-  EXPECT_EQ(page.Preview().front(), (ColourWrite{15, Rgb(150, 150, 250)}));
+  EXPECT_EQ(page.Preview().front(), (ColorWrite{15, Rgb(150, 150, 250)}));
 }
 
 TEST(SkinPageModel, EachPagesShellShowsTheSwatchItsModelStartsWith) {

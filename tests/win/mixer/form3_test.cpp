@@ -40,7 +40,7 @@ int BandShownInRow(int y, bool topDown) { return topDown ? 3 * y + 2 : 57 - 3 * 
 
 int Darkened(int component, int band) { return std::max(0, component - 4 * band); }
 
-COLORREF BandColour(int r, int g, int b, int band) {
+COLORREF BandColor(int r, int g, int b, int band) {
   return RGB(Darkened(r, band), Darkened(g, band), Darkened(b, band));
 }
 
@@ -54,7 +54,7 @@ void ExpectPreview(const forms::PictureBox& box, int r, int g, int b, bool topDo
   ASSERT_GT(rows, 0) << what;
   const int columns[] = {0, box.InnerSize().cx / 2, box.InnerSize().cx - 1};
   for (int y = 0; y < rows; ++y) {
-    const COLORREF expected = BandColour(r, g, b, BandShownInRow(y, topDown));
+    const COLORREF expected = BandColor(r, g, b, BandShownInRow(y, topDown));
     for (int x : columns) {
       ASSERT_EQ(PixelAt(box, x, y), expected) << what << " row " << y << " column " << x;
     }
@@ -413,7 +413,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PLACED(Command2, 720, 2400, 975, 315), PLACED(Command4, 1800, 2550, 915, 285)),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(Form3Test, WindowAndPanelHaveTheirSizesAndColours) {
+TEST_F(Form3Test, WindowAndPanelHaveTheirSizesAndColors) {
   RECT client{};
   GetClientRect(mixer.hwnd(), &client);
   EXPECT_EQ(client.right, forms::TwipsToPixelsX(3135));
@@ -431,7 +431,7 @@ TEST_F(Form3Test, WindowAndPanelHaveTheirSizesAndColours) {
             RGB(222, 18, 105));
 }
 
-TEST_F(Form3Test, LabelsAndButtonsHaveTheirColoursAndLabel6ItsItalicFont) {
+TEST_F(Form3Test, LabelsAndButtonsHaveTheirColorsAndLabel6ItsItalicFont) {
   struct Look {
     const forms::Control* control;
     COLORREF text, back;
@@ -452,7 +452,7 @@ TEST_F(Form3Test, LabelsAndButtonsHaveTheirColoursAndLabel6ItsItalicFont) {
   EXPECT_EQ(italic.lfHeight, -11);  // 8.25 points at 96 DPI
 }
 
-TEST_F(Form3Test, BackgroundColourButtonShowsTheCurrentGradientInItsWindow) {
+TEST_F(Form3Test, BackgroundColorButtonShowsTheCurrentGradientInItsWindow) {
   SlideTo(mixer.Slider1, 10);
   SlideTo(mixer.Slider2, 20);
   SlideTo(mixer.Slider3, 30);

@@ -295,7 +295,7 @@ TEST_F(PuzzleWindowTest, TilesAndMottoUseBoldSimSunOfTenAndAHalfPointsInGb2312) 
   EXPECT_EQ(level.lfHeight, -std::lround(9.0 * forms::ScreenDpiY() / 72.0));
 }
 
-TEST_F(PuzzleWindowTest, ControlsHaveTheirColours) {
+TEST_F(PuzzleWindowTest, ControlsHaveTheirColors) {
   const testing::ControlColors motto = testing::ColorsOf(form.Label2.hwnd());
   EXPECT_EQ(motto.text, RGB(222, 18, 105));
   EXPECT_EQ(motto.back, RGB(255, 255, 192));

@@ -32,7 +32,7 @@ class LifeCycleTest : public ::testing::Test {
   SkinPages pages{services};
 };
 
-TEST_F(LifeCycleTest, OpeningTheThreePagesInTurnWritesTheSixPreviewColours) {
+TEST_F(LifeCycleTest, OpeningTheThreePagesInTurnWritesTheSixPreviewColors) {
   Press(pages.page1.Command3);  // 菜单背景色
   Press(pages.page2.Command3);  // 按钮前景色
   EXPECT_EQ(TakeWrites(), (std::vector<SysColorWrite>{{15, Rgb(50, 200, 110)},
@@ -62,10 +62,10 @@ TEST_F(LifeCycleTest, ConfirmOnPage3SetsPage1sBoxesAndWithoutTheOptionWritesNoth
   TakeWrites();
   Press(pages.page3.Command2);
   EXPECT_TRUE(TakeWrites().empty());
-  EXPECT_EQ(pages.page1.PendingColour(), Rgb(50, 200, 110));
+  EXPECT_EQ(pages.page1.PendingColor(), Rgb(50, 200, 110));
   Press(pages.page3.Option1);
   Press(pages.page3.Command2);
-  EXPECT_EQ(pages.page1.PendingColour(), Rgb(150, 250, 50));
+  EXPECT_EQ(pages.page1.PendingColor(), Rgb(150, 250, 50));
 }
 
 TEST_F(LifeCycleTest, ThePuzzleOpensOnceBesidePage3AndLeadsBackToPage1) {

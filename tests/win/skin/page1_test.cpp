@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pages_fixture.h"
-#include "skin/skin_colours.h"
+#include "skin/skin_colors.h"
 
 namespace chelan {
 namespace {
@@ -27,7 +27,7 @@ class Page1Test : public PagesTest {
   std::array<std::wstring, 3> Boxes() const { return {page1.Text3.Text(), page1.Text4.Text(), page1.Text5.Text()}; }
 };
 
-TEST_F(PagesTest, Page1sFirstActivationWritesTheDesignColourThenYellowTitles) {
+TEST_F(PagesTest, Page1sFirstActivationWritesTheDesignColorThenYellowTitles) {
   Open(page1);
   EXPECT_EQ(TakeWrites(), (std::vector<SysColorWrite>{{15, Rgb(50, 200, 110)}, {9, Rgb(255, 255, 0)}}));
 }
@@ -39,7 +39,7 @@ TEST_F(Page1Test, PresetsDoNothingBeforeTheOptionIsSelected) {
   EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(Page1Test, APresetWritesThePreviouslyPendingColourAndTheSwatchThenBecomesPending) {
+TEST_F(Page1Test, APresetWritesThePreviouslyPendingColorAndTheSwatchThenBecomesPending) {
   Click(page1.Option1);
   Click(page1.Command10);  // 粉红
   EXPECT_EQ(TakeWrites(), (std::vector<SysColorWrite>{{15, Rgb(50, 200, 110)}, {9, Rgb(255, 255, 0)}}));
@@ -51,13 +51,13 @@ TEST_F(Page1Test, APresetWritesThePreviouslyPendingColourAndTheSwatchThenBecomes
 
 class Page1Presets : public Page1Test, public ::testing::WithParamInterface<std::size_t> {};
 
-TEST_P(Page1Presets, EachButtonCarriesItsCaptionAndColour) {
+TEST_P(Page1Presets, EachButtonCarriesItsCaptionAndColor) {
   const chelan::Preset& preset = kPage1Presets[GetParam()];
   EXPECT_EQ(PresetButton(GetParam()).Text(), preset.caption);
   Click(page1.Option1);
   Click(PresetButton(GetParam()));
   Click(PresetButton(GetParam()));
-  EXPECT_EQ(TakeWrites().at(2), (SysColorWrite{15, preset.colour}));
+  EXPECT_EQ(TakeWrites().at(2), (SysColorWrite{15, preset.color}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Nine, Page1Presets, ::testing::Range<std::size_t>(0, 9));
@@ -73,7 +73,7 @@ TEST_F(Page1Test, ConfirmTakesTheMixersSlidersAfterWritingWhatWasPending) {
   EXPECT_EQ(TakeWrites().front(), (SysColorWrite{15, Rgb(10, 20, 30)}));
 }
 
-TEST_F(Page1Test, TitleColourWaitsInTheSwatchUntilTheNextApplyAndPreviewsResetIt) {
+TEST_F(Page1Test, TitleColorWaitsInTheSwatchUntilTheNextApplyAndPreviewsResetIt) {
   services.colorAnswers = {Rgb(0, 0, 128), std::nullopt};
   Click(page1.Command7);
   EXPECT_EQ(page1.picSBPanel1.BackColor(), Rgb(0, 0, 128));

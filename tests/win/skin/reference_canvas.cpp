@@ -37,9 +37,9 @@ TextSize ReferenceCanvas::TextExtent(std::wstring_view text) {
   return TextSize{size.cx, size.cy};
 }
 
-void ReferenceCanvas::SetTextColour(ColorValue colour) {
-  SetTextColor(dc_, colour);
-  SetDCPenColor(dc_, colour);
+void ReferenceCanvas::SetTextColor(ColorValue color) {
+  ::SetTextColor(dc_, color);
+  SetDCPenColor(dc_, color);
 }
 
 void ReferenceCanvas::DrawPlainText(int x, int y, std::wstring_view text) {

@@ -25,7 +25,7 @@ class ReferenceCanvas : public Canvas {
   void CopyBlock(CanvasSource source, int left, int top, int width, int height) override;
   void SetFontSize(int points) override;
   TextSize TextExtent(std::wstring_view text) override;
-  void SetTextColour(ColorValue colour) override;
+  void SetTextColor(ColorValue color) override;
   void DrawPlainText(int x, int y, std::wstring_view text) override;
   void DrawOutlinedText(int x, int y, std::wstring_view text) override;
 

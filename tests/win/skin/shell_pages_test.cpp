@@ -34,7 +34,7 @@ TEST_F(PagesTest, Page2ConfirmWritesMenuTextThenSwatchThenSetsPage1) {
   EXPECT_EQ(page1Pending, std::vector<ColorValue>{Rgb(150, 150, 250)});
 }
 
-TEST_F(PagesTest, Page2ColourDialogRecoloursOnlyTheSwatchAndCancelAsksToChooseAgain) {
+TEST_F(PagesTest, Page2ColorDialogRecolorsOnlyTheSwatchAndCancelAsksToChooseAgain) {
   Open(page2);
   TakeWrites();
   services.colorAnswers = {Rgb(1, 2, 3), std::nullopt};

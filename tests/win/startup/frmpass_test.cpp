@@ -288,7 +288,7 @@ struct Placed {
 
 class FrmpassLayout : public FrmpassTest, public ::testing::WithParamInterface<Placed> {};
 
-TEST_P(FrmpassLayout, ControlSitsAtItsDesignPlaceInItsColours) {
+TEST_P(FrmpassLayout, ControlSitsAtItsDesignPlaceInItsColors) {
   const Placed& p = GetParam();
   HWND control = p.control(form).hwnd();
   const RECT place = testing::PlaceInParent(control);

@@ -2,7 +2,7 @@
 // The six Windows system colour elements the skin pages write, and the two-write colour step.
 #include <array>
 
-#include "core/colour.h"
+#include "core/color.h"
 #include "platform/services.h"
 
 namespace chelan {
@@ -22,18 +22,18 @@ inline constexpr std::array<int, 6> kWrittenElements = {kColorBtnFace,  kColorCa
 
 // The two elements a page writes at each of its colour steps: its pending colour always goes to
 // the first, and always before the second.
-struct ColourStep {
+struct ColorStep {
   int pendingElement;
   int secondElement;
-  bool operator==(const ColourStep&) const = default;
+  bool operator==(const ColorStep&) const = default;
 };
 
-inline constexpr ColourStep kBackgroundStep{kColorBtnFace, kColorCaptionText};  // skin page 1
-inline constexpr ColourStep kMenuStep{kColorMenuText, kColorMenuBar};           // skin page 2
-inline constexpr ColourStep kButtonStep{kColorBtnText, kColorBtnHighlight};     // skin page 3
+inline constexpr ColorStep kBackgroundStep{kColorBtnFace, kColorCaptionText};  // skin page 1
+inline constexpr ColorStep kMenuStep{kColorMenuText, kColorMenuBar};           // skin page 2
+inline constexpr ColorStep kButtonStep{kColorBtnText, kColorBtnHighlight};     // skin page 3
 
 // Writes pending to the step's first element, then second to its second element, one element per
 // call. Nothing is read back: a refused write leaves the caller's state as if it had succeeded.
-void WriteColourStep(Services& services, ColourStep step, ColorValue pending, ColorValue second);
+void WriteColorStep(Services& services, ColorStep step, ColorValue pending, ColorValue second);
 
 }  // namespace chelan

@@ -7,26 +7,26 @@
 
 namespace chelan {
 
-class ColourPage : public SkinPage {
+class ColorPage : public SkinPage {
  public:
-  ColourPage(Services& services, PageSet& pageSet, const PageDesign& design, const wchar_t* className);
+  ColorPage(Services& services, PageSet& pageSet, const PageDesign& design, const wchar_t* className);
 
   // The page's pending colour, never shown: red, green, blue as decimal text.
   forms::TextBox Text3, Text4, Text5;
 
   SkinPageModel& Model() { return pageSet_.Page(Design().number); }
   const SkinPageModel& Model() const { return pageSet_.Page(Design().number); }
-  ColorValue PendingColour() const { return Model().Pending(); }
+  ColorValue PendingColor() const { return Model().Pending(); }
   // The model and the three boxes take the colour, red first.
-  void SetPending(ColorValue colour);
+  void SetPending(ColorValue color);
 
  protected:
   // The page's own colour controls, after the boxes.
-  virtual void LoadColourControls() = 0;
-  void ApplyWrites(const ColourWrites& writes);
+  virtual void LoadColorControls() = 0;
+  void ApplyWrites(const ColorWrites& writes);
   // The colour dialog for the swatch: on OK the swatch takes the colour, on cancel the user is told
   // to choose again. Closing either is no activation of the page.
-  void ChooseSwatchColour();
+  void ChooseSwatchColor();
   // Selecting the option arms the page's buttons for good.
   void WireOption(forms::OptionButton& option);
 
@@ -34,7 +34,7 @@ class ColourPage : public SkinPage {
 
  private:
   void LoadPage() final;
-  void ColourStep() final;
+  void ColorStep() final;
   bool ActivationRuns(PreviousWindow previous) final;
   void ProgramActivated(bool active) final;
   void ShowPending();

@@ -1,4 +1,4 @@
-#include "skin/colour_page.h"
+#include "skin/color_page.h"
 
 namespace chelan {
 
@@ -11,19 +11,19 @@ constexpr wchar_t kChooseAgainText[] = L"取消后重选";
 
 }  // namespace
 
-ColourPage::ColourPage(Services& services, PageSet& pageSet, const PageDesign& design, const wchar_t* className)
+ColorPage::ColorPage(Services& services, PageSet& pageSet, const PageDesign& design, const wchar_t* className)
     : SkinPage(services, design, className), pageSet_(pageSet) {}
 
-void ColourPage::LoadPage() {
+void ColorPage::LoadPage() {
   const HWND form = hwnd();
   const std::array<std::wstring, 3>& texts = Model().PendingTexts();
   Text3.Create(form, texts[0], {7980, 4290, 345, 285}, kText3, false);
   Text4.Create(form, texts[1], {8340, 4290, 345, 285}, kText4, false);
   Text5.Create(form, texts[2], {8700, 4290, 315, 285}, kText5, false);
-  LoadColourControls();
+  LoadColorControls();
 }
 
-void ColourPage::ShowPending() {
+void ColorPage::ShowPending() {
   if (!Exists()) return;  // the boxes take the texts when the page is created
   const std::array<std::wstring, 3>& texts = Model().PendingTexts();
   Text3.SetText(texts[0]);
@@ -31,18 +31,18 @@ void ColourPage::ShowPending() {
   Text5.SetText(texts[2]);
 }
 
-void ColourPage::SetPending(ColorValue colour) {
-  Model().SetPending(colour);
+void ColorPage::SetPending(ColorValue color) {
+  Model().SetPending(color);
   ShowPending();
 }
 
-void ColourPage::ApplyWrites(const ColourWrites& writes) {
+void ColorPage::ApplyWrites(const ColorWrites& writes) {
   // One element per call, in order: Windows repaints the desktop after each.
-  for (const ColourWrite& write : writes) services_.SetSysColor(write.element, write.colour);
+  for (const ColorWrite& write : writes) services_.SetSysColor(write.element, write.color);
   ShowPending();
 }
 
-void ColourPage::ChooseSwatchColour() {
+void ColorPage::ChooseSwatchColor() {
   PageSet::SystemDialogScope dialog(pageSet_);
   if (Model().TakeDialogAnswer(services_.PickColor(hwnd()))) {
     services_.ShowMessage(hwnd(), kChooseAgainText, kApplicationTitle, MessageIcon::Exclamation);
@@ -51,16 +51,16 @@ void ColourPage::ChooseSwatchColour() {
   }
 }
 
-void ColourPage::WireOption(forms::OptionButton& option) {
+void ColorPage::WireOption(forms::OptionButton& option) {
   option.Click = [this, &option] {
     if (option.Value()) Model().SelectOption();
   };
 }
 
-void ColourPage::ColourStep() { ApplyWrites(Model().Preview()); }
+void ColorPage::ColorStep() { ApplyWrites(Model().Preview()); }
 
-bool ColourPage::ActivationRuns(PreviousWindow previous) { return pageSet_.Activated(Design().number, previous); }
+bool ColorPage::ActivationRuns(PreviousWindow previous) { return pageSet_.Activated(Design().number, previous); }
 
-void ColourPage::ProgramActivated(bool active) { pageSet_.ProgramActivated(active); }
+void ColorPage::ProgramActivated(bool active) { pageSet_.ProgramActivated(active); }
 
 }  // namespace chelan

@@ -1,4 +1,4 @@
-#include "skin/pending_colour.h"
+#include "skin/pending_color.h"
 
 #include <algorithm>
 #include <limits>
@@ -75,17 +75,17 @@ int PendingComponent(std::wstring_view text) {
   return static_cast<int>(std::clamp<std::int64_t>(*number, 0, 255));
 }
 
-ColorValue PendingColour(std::wstring_view red, std::wstring_view green, std::wstring_view blue) {
+ColorValue PendingColor(std::wstring_view red, std::wstring_view green, std::wstring_view blue) {
   return Rgb(PendingComponent(red), PendingComponent(green), PendingComponent(blue));
 }
 
-ColorValue PendingColour(const PendingTexts& texts) {
-  return PendingColour(texts[0], texts[1], texts[2]);
+ColorValue PendingColor(const PendingTexts& texts) {
+  return PendingColor(texts[0], texts[1], texts[2]);
 }
 
-std::array<std::wstring, 3> PendingTextsOf(ColorValue colour) {
-  return {std::to_wstring(RedOf(colour)), std::to_wstring(GreenOf(colour)),
-          std::to_wstring(BlueOf(colour))};
+std::array<std::wstring, 3> PendingTextsOf(ColorValue color) {
+  return {std::to_wstring(RedOf(color)), std::to_wstring(GreenOf(color)),
+          std::to_wstring(BlueOf(color))};
 }
 
 }  // namespace chelan

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/colour.h"
-#include "skin/skin_colours.h"
+#include "core/color.h"
+#include "skin/skin_colors.h"
 
 namespace chelan {
 
@@ -22,10 +22,10 @@ std::optional<std::int16_t> TextToInteger16(std::wstring_view text);
 int PendingComponent(std::wstring_view text);
 
 // red + 256 × green + 65536 × blue from the texts of Text3, Text4 and Text5.
-ColorValue PendingColour(std::wstring_view red, std::wstring_view green, std::wstring_view blue);
-ColorValue PendingColour(const PendingTexts& texts);
+ColorValue PendingColor(std::wstring_view red, std::wstring_view green, std::wstring_view blue);
+ColorValue PendingColor(const PendingTexts& texts);
 
 // The decimal texts the three boxes take to hold a colour, red first.
-std::array<std::wstring, 3> PendingTextsOf(ColorValue colour);
+std::array<std::wstring, 3> PendingTextsOf(ColorValue color);
 
 }  // namespace chelan

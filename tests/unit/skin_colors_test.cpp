@@ -1,4 +1,4 @@
-#include "skin/skin_colours.h"
+#include "skin/skin_colors.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "fake_services.h"
-#include "skin/pending_colour.h"
-#include "skin/system_colours.h"
+#include "skin/pending_color.h"
+#include "skin/system_colors.h"
 
 namespace chelan {
 namespace {
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- Components and the pending colour ---
 
-TEST(PendingColour, ComponentsAreLimitedToTheColourRange) {
+TEST(PendingColor, ComponentsAreLimitedToTheColorRange) {
   struct Case {
     std::wstring text;
     int expected;
@@ -105,29 +105,29 @@ TEST(PendingColour, ComponentsAreLimitedToTheColourRange) {
   }
 }
 
-TEST(PendingColour, RedIsTheLowByteThenGreenThenBlue) {
-  EXPECT_EQ(PendingColour(L"1", L"2", L"3"), 1u + 256u * 2u + 65536u * 3u);
-  EXPECT_EQ(PendingColour(L"255", L"0", L"0"), 0x0000FFu);
-  EXPECT_EQ(PendingColour(L"0", L"0", L"255"), 0xFF0000u);
+TEST(PendingColor, RedIsTheLowByteThenGreenThenBlue) {
+  EXPECT_EQ(PendingColor(L"1", L"2", L"3"), 1u + 256u * 2u + 65536u * 3u);
+  EXPECT_EQ(PendingColor(L"255", L"0", L"0"), 0x0000FFu);
+  EXPECT_EQ(PendingColor(L"0", L"0", L"255"), 0xFF0000u);
 }
 
-TEST(PendingColour, EachBoxIsLimitedOnItsOwn) {
-  EXPECT_EQ(PendingColour(L"999", L"-5", L"x"), Rgb(255, 0, 0));
-  EXPECT_EQ(PendingColour(L"0", L"300", L"12.5"), Rgb(0, 255, 12));
+TEST(PendingColor, EachBoxIsLimitedOnItsOwn) {
+  EXPECT_EQ(PendingColor(L"999", L"-5", L"x"), Rgb(255, 0, 0));
+  EXPECT_EQ(PendingColor(L"0", L"300", L"12.5"), Rgb(0, 255, 12));
 }
 
-TEST(PendingColour, TextsOfAColourReadBackAsThatColour) {
+TEST(PendingColor, TextsOfAColorReadBackAsThatColor) {
   const std::array<std::wstring, 3> texts = PendingTextsOf(Rgb(150, 250, 50));
   EXPECT_EQ(texts, (std::array<std::wstring, 3>{L"150", L"250", L"50"}));
   for (const Preset& preset : kPage1Presets) {
-    const std::array<std::wstring, 3> t = PendingTextsOf(preset.colour);
-    EXPECT_EQ(PendingColour(t[0], t[1], t[2]), preset.colour) << preset.control;
+    const std::array<std::wstring, 3> t = PendingTextsOf(preset.color);
+    EXPECT_EQ(PendingColor(t[0], t[1], t[2]), preset.color) << preset.control;
   }
 }
 
 // --- The colour table against the values the pages are designed with ---
 
-TEST(SkinColours, PresetsOfPageOneAreTheNineDesignedButtons) {
+TEST(SkinColors, PresetsOfPageOneAreTheNineDesignedButtons) {
   struct Expected {
     const char* control;
     std::wstring caption;
@@ -146,16 +146,16 @@ TEST(SkinColours, PresetsOfPageOneAreTheNineDesignedButtons) {
     const Expected& e = expected[i];
     EXPECT_EQ(p.control, e.control);
     EXPECT_EQ(std::wstring(p.caption), e.caption) << e.control;
-    EXPECT_EQ(RedOf(p.colour), e.r) << e.control;
-    EXPECT_EQ(GreenOf(p.colour), e.g) << e.control;
-    EXPECT_EQ(BlueOf(p.colour), e.b) << e.control;
+    EXPECT_EQ(RedOf(p.color), e.r) << e.control;
+    EXPECT_EQ(GreenOf(p.color), e.g) << e.control;
+    EXPECT_EQ(BlueOf(p.color), e.b) << e.control;
   }
 }
 
-TEST(SkinColours, FixedColoursHoldTheirDesignedComponents) {
+TEST(SkinColors, FixedColorsHoldTheirDesignedComponents) {
   struct Expected {
     const char* use;
-    ColorValue colour;
+    ColorValue color;
     int r, g, b;
   };
   const std::vector<Expected> expected = {
@@ -169,44 +169,44 @@ TEST(SkinColours, FixedColoursHoldTheirDesignedComponents) {
       {"page 3 confirm, page 1 pending", kPage3ConfirmPage1, 150, 250, 50},
   };
   for (const Expected& e : expected) {
-    EXPECT_EQ(e.colour, static_cast<ColorValue>(e.r + 256 * e.g + 65536 * e.b)) << e.use;
+    EXPECT_EQ(e.color, static_cast<ColorValue>(e.r + 256 * e.g + 65536 * e.b)) << e.use;
   }
 }
 
-TEST(SkinColours, DesignTextsOfEachPageBuildItsPendingColour) {
+TEST(SkinColors, DesignTextsOfEachPageBuildItsPendingColor) {
   // The texts go into the boxes and the colour is what a step then writes; the two must agree.
-  EXPECT_EQ(PendingColour(kPage1DesignTexts), kPage1DesignPending);
+  EXPECT_EQ(PendingColor(kPage1DesignTexts), kPage1DesignPending);
   EXPECT_EQ(kPage1DesignPending, Rgb(50, 200, 110));
-  EXPECT_EQ(PendingColour(kPage2DesignTexts), kPage2SeaBlue);
+  EXPECT_EQ(PendingColor(kPage2DesignTexts), kPage2SeaBlue);
   EXPECT_EQ(kPage2SeaBlue, Rgb(10, 10, 250));
-  EXPECT_EQ(PendingColour(kPage3DesignTexts), kPage3SeaBlue);
+  EXPECT_EQ(PendingColor(kPage3DesignTexts), kPage3SeaBlue);
   EXPECT_EQ(kPage3SeaBlue, Rgb(30, 10, 250));
-  EXPECT_EQ(PendingColour(kPage2ConfirmPage1Texts), kPage2ConfirmPage1);
-  EXPECT_EQ(PendingColour(kPage3ConfirmPage1Texts), kPage3ConfirmPage1);
+  EXPECT_EQ(PendingColor(kPage2ConfirmPage1Texts), kPage2ConfirmPage1);
+  EXPECT_EQ(PendingColor(kPage3ConfirmPage1Texts), kPage3ConfirmPage1);
 }
 
 // --- Elements and the colour step ---
 
-TEST(SystemColours, StepsWriteThePendingColourToTheNamedElementFirst) {
-  EXPECT_EQ(kBackgroundStep, (ColourStep{15, 9}));
-  EXPECT_EQ(kMenuStep, (ColourStep{7, 30}));
-  EXPECT_EQ(kButtonStep, (ColourStep{18, 20}));
+TEST(SystemColors, StepsWriteThePendingColorToTheNamedElementFirst) {
+  EXPECT_EQ(kBackgroundStep, (ColorStep{15, 9}));
+  EXPECT_EQ(kMenuStep, (ColorStep{7, 30}));
+  EXPECT_EQ(kButtonStep, (ColorStep{18, 20}));
   EXPECT_EQ(kWrittenElements, (std::array<int, 6>{15, 9, 7, 30, 18, 20}));
 }
 
-TEST(SystemColours, AStepIsTwoSingleElementWritesInOrder) {
+TEST(SystemColors, AStepIsTwoSingleElementWritesInOrder) {
   FakeServices services;
-  WriteColourStep(services, kMenuStep, Rgb(1, 2, 3), Rgb(4, 5, 6));
+  WriteColorStep(services, kMenuStep, Rgb(1, 2, 3), Rgb(4, 5, 6));
   EXPECT_EQ(services.sysColors,
             (std::vector<SysColorWrite>{{7, Rgb(1, 2, 3)}, {30, Rgb(4, 5, 6)}}));
   EXPECT_EQ(services.calls.size(), 2u);
 }
 
-TEST(SystemColours, OpeningTheThreePagesUntouchedWritesTheDesignedPreviews) {
+TEST(SystemColors, OpeningTheThreePagesUntouchedWritesTheDesignedPreviews) {
   FakeServices services;
-  WriteColourStep(services, kBackgroundStep, PendingColour(kPage1DesignTexts), kPage1PreviewTitle);
-  WriteColourStep(services, kMenuStep, PendingColour(kPage2DesignTexts), kPage2PreviewMenuBar);
-  WriteColourStep(services, kButtonStep, PendingColour(kPage3DesignTexts), kPage3PreviewHighlight);
+  WriteColorStep(services, kBackgroundStep, PendingColor(kPage1DesignTexts), kPage1PreviewTitle);
+  WriteColorStep(services, kMenuStep, PendingColor(kPage2DesignTexts), kPage2PreviewMenuBar);
+  WriteColorStep(services, kButtonStep, PendingColor(kPage3DesignTexts), kPage3PreviewHighlight);
   EXPECT_EQ(services.sysColors, (std::vector<SysColorWrite>{{15, Rgb(50, 200, 110)},
                                                             {9, Rgb(255, 255, 0)},
                                                             {7, Rgb(10, 10, 250)},

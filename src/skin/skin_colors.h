@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "core/colour.h"
+#include "core/color.h"
 
 namespace chelan {
 
@@ -20,7 +20,7 @@ struct PresetPlace {
 struct Preset {
   std::string_view control;  // the button's name on the page
   std::wstring_view caption;
-  ColorValue colour;
+  ColorValue color;
   PresetPlace place;
 };
 
