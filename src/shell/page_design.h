@@ -38,11 +38,11 @@ inline constexpr int kToolButtonHeight = 345;
 inline constexpr ColorValue kMusicLabelText = Rgb(0, 255, 255);
 inline constexpr ColorValue kClockLabelText = Rgb(0, 255, 0);
 inline constexpr ColorValue kLabelBack = Rgb(0, 0, 0);
-// Labels of the status bar, in pixels: their size, and their distances from the panel and the
-// right edge.
-inline constexpr int kStatusLabelWidth = 64;
-inline constexpr int kStatusLabelHeight = 16;
-inline constexpr int kStatusLabelTop = 5;
+// Labels of the status bar: their size and top in twips, so that they grow with their font on a
+// screen of more dots per inch, and their distances from the panel and the right edge in pixels.
+inline constexpr int kStatusLabelWidth = 960;
+inline constexpr int kStatusLabelHeight = 240;
+inline constexpr int kStatusLabelTop = 75;
 inline constexpr int kMusicLabelGap = 4;
 inline constexpr int kClockLabelMargin = 6;
 // The clock button is designed on top of another tool bar button; it goes right after "退 出"

@@ -193,12 +193,10 @@ void SkinPage::LayOutShell() {
   picSBPanel1.CreatePixels(status, RECT{1, 0, 1 + panelWidth, forms::TwipsToPixelsY(design_.swatchHeight)},
                            design_.swatchStart);
   const int musicLeft = 1 + panelWidth + kMusicLabelGap;
-  const int clockLeft = client.right - kStatusLabelWidth - kClockLabelMargin;
-  lblMusic.Create(status, L"", {forms::PixelsToTwipsX(musicLeft), forms::PixelsToTwipsY(kStatusLabelTop),
-                                forms::PixelsToTwipsX(kStatusLabelWidth), forms::PixelsToTwipsY(kStatusLabelHeight)},
+  const int clockLeft = client.right - forms::TwipsToPixelsX(kStatusLabelWidth) - kClockLabelMargin;
+  lblMusic.Create(status, L"", {forms::PixelsToTwipsX(musicLeft), kStatusLabelTop, kStatusLabelWidth, kStatusLabelHeight},
                   kLblMusic);
-  lblClock.Create(status, L"", {forms::PixelsToTwipsX(clockLeft), forms::PixelsToTwipsY(kStatusLabelTop),
-                                forms::PixelsToTwipsX(kStatusLabelWidth), forms::PixelsToTwipsY(kStatusLabelHeight)},
+  lblClock.Create(status, L"", {forms::PixelsToTwipsX(clockLeft), kStatusLabelTop, kStatusLabelWidth, kStatusLabelHeight},
                   kLblClock);
   lblMusic.SetColors(kMusicLabelText, kLabelBack);
   lblClock.SetColors(kClockLabelText, kLabelBack);
@@ -326,6 +324,10 @@ std::optional<LRESULT> SkinPage::OnMessage(UINT message, WPARAM wParam, LPARAM l
       Form_Paint();
       return 0;
     }
+    case WM_SHOWWINDOW:
+      // Windows leaves owned windows on screen when their owner is hidden, not minimized.
+      if (wParam == FALSE && lParam == 0) HideMixer();
+      break;
     case WM_CLOSE:
       Form_QueryUnload();
       return 0;

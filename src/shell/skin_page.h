@@ -98,6 +98,8 @@ class SkinPage : public forms::Form {
   static void BringToFront(std::initializer_list<forms::Control*> controls);
   // Page 1 keeps the mixer beside itself: at load and at every paint.
   virtual void PlaceMixer(bool /*atLoad*/) {}
+  // Page 1's mixer goes with it when the page is hidden; the next paint brings it back.
+  virtual void HideMixer() {}
   virtual void Form_Paint() {}
   std::optional<LRESULT> OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -80,6 +80,10 @@ void frmFancyfrm::Command7_Click() { ChooseSwatchColor(); }
 
 void frmFancyfrm::Form_Paint() { PlaceMixer(false); }
 
+void frmFancyfrm::HideMixer() {
+  if (mixer_.Exists()) mixer_.Hide();
+}
+
 void frmFancyfrm::PlaceMixer(bool atLoad) {
   RECT page{};
   GetWindowRect(hwnd(), &page);

@@ -33,6 +33,7 @@ class frmFancyfrm : public ColorPage {
  protected:
   void LoadColorControls() override;
   void PlaceMixer(bool atLoad) override;
+  void HideMixer() override;
 
  private:
   void DrawShapes();

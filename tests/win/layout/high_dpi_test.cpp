@@ -84,6 +84,26 @@ TEST_F(Page1AtHighDpi, ControlsOfTheBarsStayInsideThem) {
   }
 }
 
+// The widest text a status label shows fits inside it in the label's own font.
+TEST_F(Page1AtHighDpi, StatusLabelsHoldTheirWidestTexts) {
+  struct LabelText {
+    HWND label;
+    const wchar_t* text;
+  };
+  for (const LabelText& shown : {LabelText{page1.lblClock.hwnd(), L"00:00:00"}, LabelText{page1.lblClock.hwnd(), L"20:48:08"},
+                                  LabelText{page1.lblMusic.hwnd(), L"音乐打开"}, LabelText{page1.lblMusic.hwnd(), L"音乐关闭"}}) {
+    const HDC dc = GetDC(shown.label);
+    const HGDIOBJ before = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(shown.label, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, shown.text, static_cast<int>(std::wcslen(shown.text)), &extent);
+    SelectObject(dc, before);
+    ReleaseDC(shown.label, dc);
+    const RECT inside = ClientOf(shown.label);
+    EXPECT_LE(extent.cx, inside.right) << "text width of " << ::testing::PrintToString(std::wstring(shown.text));
+    EXPECT_LE(extent.cy, inside.bottom) << "text height of " << ::testing::PrintToString(std::wstring(shown.text));
+  }
+}
+
 class PuzzleAtHighDpi : public ::testing::Test {
  protected:
   void SetUp() override {

@@ -114,5 +114,18 @@ TEST_F(Page1Test, EveryPaintBringsTheMixerBackBesideThePage) {
   EXPECT_EQ(GetWindow(mixer.hwnd(), GW_OWNER), page1.hwnd());
 }
 
+TEST_F(Page1Test, TheMixerGoesWithThePageToAnotherPageAndComesBackWithIt) {
+  ASSERT_TRUE(mixer.Visible());
+  Open(page2);
+  page1.Hide();
+  testing::PumpMessages();
+  EXPECT_FALSE(mixer.Visible());
+  EXPECT_TRUE(mixer.Exists());
+  Open(page1);
+  page2.Hide();
+  testing::PumpMessages();
+  EXPECT_TRUE(mixer.Visible());
+}
+
 }  // namespace
 }  // namespace chelan
