@@ -226,6 +226,10 @@ bool PressIn(HWND window, const std::wstring& caption) {
   return button != nullptr;
 }
 
+HWND NavigateTo(Program& program, HWND from, const std::wstring& caption, int number) {
+  return PressIn(from, caption) ? WaitForPage(program, number) : nullptr;
+}
+
 namespace {
 const wchar_t kScoreKey[] = L"Software\\VB and VBA Program Settings\\Vennoraks\\澈岚拼图训练营";
 }  // namespace

@@ -78,6 +78,8 @@ const wchar_t* PageClass(int number);
 HWND WaitForPage(Program& program, int number);
 // Presses the button with the caption anywhere below the window; false when there is none.
 bool PressIn(HWND window, const std::wstring& caption);
+// Presses a page's navigation button and waits for skin page `number`; null when it does not come.
+HWND NavigateTo(Program& program, HWND from, const std::wstring& caption, int number);
 
 // Best puzzle times in the user's registry, as the program stores them (a level's time under its
 // number, the name under "姓名" and the number); whatever was stored before goes first, and all

@@ -80,8 +80,7 @@ TEST(PageWindows, Page2sColorDialogLeavesAConfirmedMenuBarColor) {
   Program program(folder);
   HWND page1 = OpenPage1(program);
   ASSERT_NE(page1, nullptr);
-  ASSERT_TRUE(PressIn(page1, L"菜单背景色"));
-  HWND page2 = WaitForPage(program, 2);
+  HWND page2 = NavigateTo(program, page1, L"菜单背景色", 2);
   ASSERT_NE(page2, nullptr);
   ASSERT_EQ(WaitForSysColor(30, RGB(154, 245, 63)), RGB(154, 245, 63));
   ASSERT_TRUE(PressIn(page2, L"澈岚设定菜单文字颜色为海蓝"));

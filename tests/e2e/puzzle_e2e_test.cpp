@@ -17,8 +17,7 @@ TEST(Puzzle, ScoreTableShowsTheBestTimesStoredInTheRegistry) {
   Program program(folder);
   HWND page1 = OpenPage1(program);
   ASSERT_NE(page1, nullptr);
-  ASSERT_TRUE(PressIn(page1, L"按钮前景色"));
-  HWND page3 = WaitForPage(program, 3);
+  HWND page3 = NavigateTo(program, page1, L"按钮前景色", 3);
   ASSERT_NE(page3, nullptr);
   ASSERT_TRUE(PressIn(page3, L"澈岚附赠澈岚皮肤专用拼图智力训练游戏"));
   HWND puzzle = nullptr;

@@ -133,14 +133,12 @@ int Walk(int argc, char** argv) {
   if (wanted("mixer") && !Shot("mixer", {mixer})) return 1;
   if (!needed({"page2", "page3", "puzzle", "scores"})) return 0;
 
-  if (!PressIn(page1, L"菜单背景色")) return Fail("no way from page 1 to page 2");
-  HWND page2 = WaitForPage(program, 2);
-  if (!page2) return Fail("no skin page 2");
+  HWND page2 = NavigateTo(program, page1, L"菜单背景色", 2);
+  if (!page2) return Fail("no skin page 2 from page 1's button");
   Settle(kMarqueeInView);
   if (wanted("page2") && !Shot("page2", {page2})) return 1;
-  if (!PressIn(page2, L"按钮前景色")) return Fail("no way from page 2 to page 3");
-  HWND page3 = WaitForPage(program, 3);
-  if (!page3) return Fail("no skin page 3");
+  HWND page3 = NavigateTo(program, page2, L"按钮前景色", 3);
+  if (!page3) return Fail("no skin page 3 from page 2's button");
   Settle(kMarqueeInView);
   if (wanted("page3") && !Shot("page3", {page3})) return 1;
   if (!needed({"puzzle", "scores"})) return 0;

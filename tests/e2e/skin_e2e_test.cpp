@@ -47,15 +47,17 @@ TEST(SkinPages, NavigationThroughAllPagesAndThePuzzleWritesEachPagesColors) {
   PressButton(page1, L"选择澈岚设定的系统背景色彩");
   PressButton(page1, L"淡蓝");
 
-  PressButton(page1, L"菜单背景色");
-  HWND page2 = WaitForPage(program, 2);
+  const HWND mixer = program.FindWindowOf(L"ChelanForm3");
+  ASSERT_NE(mixer, nullptr);
+  HWND page2 = NavigateTo(program, page1, L"菜单背景色", 2);
   ASSERT_NE(page2, nullptr);
   ExpectColors("page 2", {{7, RGB(10, 10, 250)}, {30, RGB(154, 245, 63)}, {15, RGB(50, 200, 110)}});
   EXPECT_FALSE(IsShown(page1));
+  EXPECT_FALSE(IsShown(mixer)) << "the mixer stays with page 1";
 
-  PressButton(page2, L"按钮前景色");
-  HWND page3 = WaitForPage(program, 3);
+  HWND page3 = NavigateTo(program, page2, L"按钮前景色", 3);
   ASSERT_NE(page3, nullptr);
+  EXPECT_FALSE(IsShown(mixer));
   ExpectColors("page 3", {{18, RGB(30, 10, 250)}, {20, RGB(255, 255, 0)}, {7, RGB(10, 10, 250)}});
 
   PressButton(page3, L"澈岚附赠澈岚皮肤专用拼图智力训练游戏");
@@ -67,6 +69,8 @@ TEST(SkinPages, NavigationThroughAllPagesAndThePuzzleWritesEachPagesColors) {
   ASSERT_NE(puzzle, nullptr);
   PressButton(puzzle, L"选择皮肤");
   ASSERT_NE(WaitForPage(program, 1), nullptr);
+  EXPECT_NE(program.WaitForWindow(L"ChelanForm3", L"Gradient Background Demonstration"), nullptr)
+      << "page 1 brings its mixer back";
   ExpectColors("back on page 1", {{15, RGB(80, 220, 230)}, {9, RGB(255, 255, 0)}, {18, RGB(30, 10, 250)},
                                    {20, RGB(255, 255, 0)}, {7, RGB(10, 10, 250)}, {30, RGB(154, 245, 63)}});
 
