@@ -10,8 +10,8 @@ namespace chelan {
 
 // Draws thickness rings (at least one) around the rectangle left, top, width, height in pixels.
 // Ring i (from 1) starts at the lower left corner (left - i, top + height + i - 1), goes up the
-// left edge and along the top in colourA, then down the right edge and back along the bottom in
-// colourB. afterRing runs after each ring (the window lets pending messages run there).
+// left edge and along the top in colorA, then down the right edge and back along the bottom in
+// colorB. afterRing runs after each ring (the window lets pending messages run there).
 void DrawFrame3D(LinePainter& target, int left, int top, int width, int height, int thickness,
                  ColorValue colorA, ColorValue colorB,
                  const std::function<void()>& afterRing = {});
