@@ -55,6 +55,12 @@ chelan_wine_prefix() {
   # them lingers with the settings or the display of this step. (An older prefix may be served by a
   # persistent server that would never end: it is not waited for.)
   [ -n "$fresh" ] && wineserver -w
+  # wineboot's exit status says little: a prefix without its registry or its kernel32 is not made,
+  # and is not marked so, so that the next run makes it again.
+  if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
+    echo "the Wine prefix $WINEPREFIX could not be made" >&2
+    return 1
+  fi
   echo "$chelan_prefix_version" > "$WINEPREFIX/.chelan-ready"
 }
 
@@ -86,7 +92,7 @@ chelan_display_up() {
 # the prefix (another run's) serves as well, and is left to whoever started it.
 chelan_wine_up() {
   chelan_display_up
-  chelan_wine_prefix
+  chelan_wine_prefix || return 1
   chelan_wineserver_started=""
   # The server answers 0 when it has started and detached, non-zero when one already runs.
   if wineserver -p </dev/null >/dev/null 2>&1; then chelan_wineserver_started=yes; fi
