@@ -5,6 +5,8 @@
 #include <thread>
 #include <vector>
 
+#include "startup/password_file.h"
+
 namespace chelan::e2e {
 
 namespace {
@@ -225,6 +227,9 @@ bool PressIn(HWND window, const std::wstring& caption) {
   if (button) Press(button);
   return button != nullptr;
 }
+
+OnPage1::OnPage1(const std::wstring& folderName)
+    : folder(folderName, PasswordFileBytes("")), program(folder), page1(OpenPage1(program)) {}
 
 HWND NavigateTo(Program& program, HWND from, const std::wstring& caption, int number) {
   return PressIn(from, caption) ? WaitForPage(program, number) : nullptr;

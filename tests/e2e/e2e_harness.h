@@ -81,6 +81,15 @@ bool PressIn(HWND window, const std::wstring& caption);
 // Presses a page's navigation button and waits for skin page `number`; null when it does not come.
 HWND NavigateTo(Program& program, HWND from, const std::wstring& caption, int number);
 
+// The program started in a folder of its own that holds the empty password, logged in; page1 is
+// null when skin page 1 does not come.
+struct OnPage1 {
+  explicit OnPage1(const std::wstring& folderName);
+  StagedFolder folder;
+  Program program;
+  HWND page1;
+};
+
 // Best puzzle times in the user's registry, as the program stores them (a level's time under its
 // number, the name under "姓名" and the number); whatever was stored before goes first, and all
 // of it goes again with the object.

@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "e2e_harness.h"
-#include "startup/password_file.h"
 
 namespace chelan::e2e {
 namespace {
@@ -52,55 +51,49 @@ void ExpectColor(const char* step, int element, COLORREF expected) {
 }
 
 TEST(PageWindows, Page1sColorDialogAndItsMessageLeaveTheSystemColorsAlone) {
-  StagedFolder folder(L"page1-dialog", PasswordFileBytes(""));
-  Program program(folder);
-  HWND page1 = OpenPage1(program);
-  ASSERT_NE(page1, nullptr);
+  OnPage1 run(L"page1-dialog");
+  ASSERT_NE(run.page1, nullptr);
   ASSERT_EQ(WaitForSysColor(15, RGB(50, 200, 110)), RGB(50, 200, 110));
-  ASSERT_TRUE(PressIn(page1, L"选择澈岚设定的系统背景色彩"));
-  ASSERT_TRUE(PressIn(page1, L"粉红"));  // pink is pending now, not written
+  ASSERT_TRUE(PressIn(run.page1, L"选择澈岚设定的系统背景色彩"));
+  ASSERT_TRUE(PressIn(run.page1, L"粉红"));  // pink is pending now, not written
   Sleep(300);
 
-  UseColorDialog(program, page1, L"选择系统标题颜色", false);
+  UseColorDialog(run.program, run.page1, L"选择系统标题颜色", false);
   ExpectColor("after cancel", 15, RGB(50, 200, 110));
 
   // OK takes black (the dialog starts on it) into the swatch; the next preset writes it as the
   // title colour, and opening the dialog again does not put yellow back.
-  UseColorDialog(program, page1, L"选择系统标题颜色", true);
+  UseColorDialog(run.program, run.page1, L"选择系统标题颜色", true);
   ExpectColor("after OK", 15, RGB(50, 200, 110));
-  ASSERT_TRUE(PressIn(page1, L"粉红"));
+  ASSERT_TRUE(PressIn(run.page1, L"粉红"));
   ASSERT_EQ(WaitForSysColor(9, RGB(0, 0, 0)), RGB(0, 0, 0));
-  UseColorDialog(program, page1, L"选择系统标题颜色", true);
+  UseColorDialog(run.program, run.page1, L"选择系统标题颜色", true);
   ExpectColor("after the second OK", 9, RGB(0, 0, 0));
   ExpectColor("after the second OK", 15, RGB(250, 100, 200));
 }
 
 TEST(PageWindows, Page2sColorDialogLeavesAConfirmedMenuBarColor) {
-  StagedFolder folder(L"page2-dialog", PasswordFileBytes(""));
-  Program program(folder);
-  HWND page1 = OpenPage1(program);
-  ASSERT_NE(page1, nullptr);
-  HWND page2 = NavigateTo(program, page1, L"菜单背景色", 2);
+  OnPage1 run(L"page2-dialog");
+  ASSERT_NE(run.page1, nullptr);
+  HWND page2 = NavigateTo(run.program, run.page1, L"菜单背景色", 2);
   ASSERT_NE(page2, nullptr);
   ASSERT_EQ(WaitForSysColor(30, RGB(154, 245, 63)), RGB(154, 245, 63));
   ASSERT_TRUE(PressIn(page2, L"澈岚设定菜单文字颜色为海蓝"));
   ASSERT_TRUE(PressIn(page2, L"确 定"));
   ASSERT_EQ(WaitForSysColor(30, RGB(255, 255, 128)), RGB(255, 255, 128));
 
-  UseColorDialog(program, page2, L"选择菜单背景色", false);
+  UseColorDialog(run.program, page2, L"选择菜单背景色", false);
   ExpectColor("after cancel", 30, RGB(255, 255, 128));
-  UseColorDialog(program, page2, L"选择菜单背景色", true);
+  UseColorDialog(run.program, page2, L"选择菜单背景色", true);
   ExpectColor("after OK", 30, RGB(255, 255, 128));
 }
 
 // Clicks each navigation button the moment its page has it, while that page may still be loading.
 TEST(PageWindows, ClicksDuringLoadingEndOnThePageChosenLastAlone) {
-  for (int run = 0; run < 3; ++run) {
-    SCOPED_TRACE("run " + std::to_string(run));
-    StagedFolder folder(L"rapid-navigation", PasswordFileBytes(""));
-    Program program(folder);
-    HWND page1 = OpenPage1(program);
-    ASSERT_NE(page1, nullptr);
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    SCOPED_TRACE("run " + std::to_string(attempt));
+    OnPage1 run(L"rapid-navigation");
+    ASSERT_NE(run.page1, nullptr);
     const struct {
       int page;
       const wchar_t* button;
@@ -108,7 +101,7 @@ TEST(PageWindows, ClicksDuringLoadingEndOnThePageChosenLastAlone) {
     for (const auto& click : clicks) {
       HWND button = nullptr;
       for (int i = 0; !button && i < 3000; ++i) {
-        if (HWND page = program.FindCreatedWindowOf(PageClass(click.page))) {
+        if (HWND page = run.program.FindCreatedWindowOf(PageClass(click.page))) {
           button = DescendantWithText(page, L"Button", click.button);
         }
         if (!button) Sleep(1);
@@ -120,16 +113,16 @@ TEST(PageWindows, ClicksDuringLoadingEndOnThePageChosenLastAlone) {
     bool settled = false;
     for (int i = 0; i < 500 && !settled; ++i) {
       Sleep(10);
-      settled = IsShown(page1) && !IsShown(program.FindCreatedWindowOf(PageClass(2))) &&
-                !IsShown(program.FindCreatedWindowOf(PageClass(3)));
+      settled = IsShown(run.page1) && !IsShown(run.program.FindCreatedWindowOf(PageClass(2))) &&
+                !IsShown(run.program.FindCreatedWindowOf(PageClass(3)));
     }
-    ASSERT_TRUE(settled) << "page 1 " << IsShown(page1) << ", page 2 "
-                         << IsShown(program.FindCreatedWindowOf(PageClass(2))) << ", page 3 "
-                         << IsShown(program.FindCreatedWindowOf(PageClass(3)));
+    ASSERT_TRUE(settled) << "page 1 " << IsShown(run.page1) << ", page 2 "
+                         << IsShown(run.program.FindCreatedWindowOf(PageClass(2))) << ", page 3 "
+                         << IsShown(run.program.FindCreatedWindowOf(PageClass(3)));
     Sleep(500);
-    EXPECT_TRUE(IsShown(page1));
-    EXPECT_FALSE(IsShown(program.FindCreatedWindowOf(PageClass(2))));
-    EXPECT_FALSE(IsShown(program.FindCreatedWindowOf(PageClass(3))));
+    EXPECT_TRUE(IsShown(run.page1));
+    EXPECT_FALSE(IsShown(run.program.FindCreatedWindowOf(PageClass(2))));
+    EXPECT_FALSE(IsShown(run.program.FindCreatedWindowOf(PageClass(3))));
     // Page 1's preview ran last.
     EXPECT_EQ(ReadSysColor(15), RGB(50, 200, 110));
     EXPECT_EQ(ReadSysColor(9), kYellow);
@@ -146,13 +139,11 @@ COLORREF ScreenPixel(HWND window, POINT point) {
 }
 
 TEST(PageWindows, TheProgramsOwnButtonsShowTheFaceColorItWrites) {
-  StagedFolder folder(L"button-face", PasswordFileBytes(""));
-  Program program(folder);
-  HWND page1 = OpenPage1(program);
-  ASSERT_NE(page1, nullptr);
+  OnPage1 run(L"button-face");
+  ASSERT_NE(run.page1, nullptr);
   ASSERT_EQ(WaitForSysColor(15, RGB(50, 200, 110)), RGB(50, 200, 110));
   for (const wchar_t* caption : {L"确认选择", L"退 出", L"菜单背景色"}) {
-    HWND button = DescendantWithText(page1, L"Button", caption);
+    HWND button = DescendantWithText(run.page1, L"Button", caption);
     ASSERT_NE(button, nullptr);
     RECT client{};
     GetClientRect(button, &client);

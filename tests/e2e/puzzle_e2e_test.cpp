@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "e2e_harness.h"
-#include "startup/password_file.h"
 
 namespace chelan::e2e {
 namespace {
@@ -13,22 +12,20 @@ namespace {
 TEST(Puzzle, ScoreTableShowsTheBestTimesStoredInTheRegistry) {
   // The long name is far longer than the puzzle ever stores: written by hand, or by another program.
   StoredBestTimes stored({{L"4", L"37"}, {L"姓名4", L"小明"}, {L"7", L"abc"}, {L"姓名6", std::wstring(100000, L'长')}});
-  StagedFolder folder(L"puzzle", PasswordFileBytes(""));
-  Program program(folder);
-  HWND page1 = OpenPage1(program);
-  ASSERT_NE(page1, nullptr);
-  HWND page3 = NavigateTo(program, page1, L"按钮前景色", 3);
+  OnPage1 run(L"puzzle");
+  ASSERT_NE(run.page1, nullptr);
+  HWND page3 = NavigateTo(run.program, run.page1, L"按钮前景色", 3);
   ASSERT_NE(page3, nullptr);
   ASSERT_TRUE(PressIn(page3, L"澈岚附赠澈岚皮肤专用拼图智力训练游戏"));
   HWND puzzle = nullptr;
   for (int i = 0; !puzzle && i < 2000; ++i) {
     Sleep(5);
-    puzzle = program.FindWindowOf(L"ChelanFrmPuzzle");
+    puzzle = run.program.FindWindowOf(L"ChelanFrmPuzzle");
   }
   ASSERT_NE(puzzle, nullptr);
   // The menu item "拼图成绩记录".
   PostMessageW(puzzle, WM_COMMAND, 301, 0);
-  HWND box = program.WaitForWindow(L"#32770", L"成绩表");
+  HWND box = run.program.WaitForWindow(L"#32770", L"成绩表");
   ASSERT_NE(box, nullptr);
   const std::wstring table = MessageBoxText(box);
   EXPECT_NE(table.find(L"级别\t时间\t姓名"), std::wstring::npos) << testing::PrintToString(table);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "e2e_harness.h"
-#include "startup/password_file.h"
 
 namespace chelan::e2e {
 namespace {
@@ -24,58 +23,54 @@ void PressButton(HWND window, const std::wstring& caption) {
 }
 
 TEST(SkinPages, Page1PreviewsItsColorsAndAPresetTakesTwoClicks) {
-  StagedFolder folder(L"page1", PasswordFileBytes(""));
-  Program program(folder);
-  HWND page1 = OpenPage1(program);
-  ASSERT_NE(page1, nullptr);
+  OnPage1 run(L"page1");
+  ASSERT_NE(run.page1, nullptr);
   ExpectColors("after login", {{15, RGB(50, 200, 110)}, {9, RGB(255, 255, 0)}});
-  PressButton(page1, L"选择澈岚设定的系统背景色彩");
-  PressButton(page1, L"粉红");
+  PressButton(run.page1, L"选择澈岚设定的系统背景色彩");
+  PressButton(run.page1, L"粉红");
   // The first click writes the colour that was pending before it.
   ExpectColors("first click", {{15, RGB(50, 200, 110)}});
-  PressButton(page1, L"粉红");
+  PressButton(run.page1, L"粉红");
   ExpectColors("second click", {{15, RGB(250, 100, 200)}, {9, RGB(255, 255, 0)}});
 }
 
 TEST(SkinPages, NavigationThroughAllPagesAndThePuzzleWritesEachPagesColors) {
-  StagedFolder folder(L"navigation", PasswordFileBytes(""));
-  Program program(folder);
-  HWND page1 = OpenPage1(program);
-  ASSERT_NE(page1, nullptr);
+  OnPage1 run(L"navigation");
+  ASSERT_NE(run.page1, nullptr);
   ExpectColors("page 1", {{15, RGB(50, 200, 110)}, {9, RGB(255, 255, 0)}});
   // A preset clicked once is pending: the next activation of page 1 writes it.
-  PressButton(page1, L"选择澈岚设定的系统背景色彩");
-  PressButton(page1, L"淡蓝");
+  PressButton(run.page1, L"选择澈岚设定的系统背景色彩");
+  PressButton(run.page1, L"淡蓝");
 
-  const HWND mixer = program.FindWindowOf(L"ChelanForm3");
+  const HWND mixer = run.program.FindWindowOf(L"ChelanForm3");
   ASSERT_NE(mixer, nullptr);
-  HWND page2 = NavigateTo(program, page1, L"菜单背景色", 2);
+  HWND page2 = NavigateTo(run.program, run.page1, L"菜单背景色", 2);
   ASSERT_NE(page2, nullptr);
   ExpectColors("page 2", {{7, RGB(10, 10, 250)}, {30, RGB(154, 245, 63)}, {15, RGB(50, 200, 110)}});
-  EXPECT_FALSE(IsShown(page1));
+  EXPECT_FALSE(IsShown(run.page1));
   EXPECT_FALSE(IsShown(mixer)) << "the mixer stays with page 1";
 
-  HWND page3 = NavigateTo(program, page2, L"按钮前景色", 3);
+  HWND page3 = NavigateTo(run.program, page2, L"按钮前景色", 3);
   ASSERT_NE(page3, nullptr);
   EXPECT_FALSE(IsShown(mixer));
   ExpectColors("page 3", {{18, RGB(30, 10, 250)}, {20, RGB(255, 255, 0)}, {7, RGB(10, 10, 250)}});
 
   PressButton(page3, L"澈岚附赠澈岚皮肤专用拼图智力训练游戏");
-  HWND puzzle = program.FindWindowOf(L"ChelanFrmPuzzle");
+  HWND puzzle = run.program.FindWindowOf(L"ChelanFrmPuzzle");
   for (int i = 0; !puzzle && i < 1000; ++i) {
     Sleep(5);
-    puzzle = program.FindWindowOf(L"ChelanFrmPuzzle");
+    puzzle = run.program.FindWindowOf(L"ChelanFrmPuzzle");
   }
   ASSERT_NE(puzzle, nullptr);
   PressButton(puzzle, L"选择皮肤");
-  ASSERT_NE(WaitForPage(program, 1), nullptr);
-  EXPECT_NE(program.WaitForWindow(L"ChelanForm3", L"Gradient Background Demonstration"), nullptr)
+  ASSERT_NE(WaitForPage(run.program, 1), nullptr);
+  EXPECT_NE(run.program.WaitForWindow(L"ChelanForm3", L"Gradient Background Demonstration"), nullptr)
       << "page 1 brings its mixer back";
   ExpectColors("back on page 1", {{15, RGB(80, 220, 230)}, {9, RGB(255, 255, 0)}, {18, RGB(30, 10, 250)},
                                    {20, RGB(255, 255, 0)}, {7, RGB(10, 10, 250)}, {30, RGB(154, 245, 63)}});
 
-  PressButton(page1, L"退 出");
-  EXPECT_TRUE(program.WaitForExit());
+  PressButton(run.page1, L"退 出");
+  EXPECT_TRUE(run.program.WaitForExit());
 }
 
 }  // namespace
