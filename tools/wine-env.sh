@@ -6,32 +6,44 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
-# The Wine loader. Debian's `wine` launcher takes the 32-bit loader as soon as wine32 is installed,
-# and that loader cannot start where the kernel runs no 32-bit programs (a kernel booted without ia32
-# emulation): there the 64-bit loader is called directly, and only 64-bit Windows programs run.
-# chelan_wine32 is "yes" when 32-bit Windows programs run. Scripts call "$chelan_wine" (or `wine`,
-# the function below).
-chelan_wine=wine
+# The Wine loaders. 64-bit programs (and Wine's own tools) always start with the 64-bit loader:
+# Debian's `wine` launcher would start every program through the 32-bit loader first, which costs
+# seconds of processor time per process where that loader runs under emulation. 32-bit programs
+# start with the 32-bit loader; Wine itself picks the other loader for a child of the other kind
+# (from WINELOADER, with or without its "64").
+# chelan_wine32 says how 32-bit Windows programs run here: "native" (the kernel runs 32-bit programs),
+# "emulated" (through qemu-i386-static registered for i386 ELF files by tools/setup) or "" (not at all).
+chelan_wine=/usr/lib/wine/wine64
+chelan_wine32_loader=/usr/lib/wine/wine
+export WINELOADER=$chelan_wine
 chelan_wine32=""
-if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  chelan_wine32=yes
-elif [ -x /usr/lib/wine/wine64 ]; then
-  chelan_wine=/usr/lib/wine/wine64
-  export WINELOADER=$chelan_wine
+if [ -x "$chelan_wine32_loader" ] && "$chelan_wine32_loader" --version >/dev/null 2>&1; then
+  chelan_wine32=native
+  [ "$(head -n 1 /proc/sys/fs/binfmt_misc/qemu-i386 2>/dev/null)" = enabled ] && chelan_wine32=emulated
 fi
 wine() { command "$chelan_wine" "$@"; }
+
+# The loader for one Windows program: the 32-bit one for an i386 PE file, the 64-bit one otherwise.
+chelan_loader_for() {
+  local offset machine
+  offset=$(od -An -tu4 -j60 -N4 "$1" 2>/dev/null | tr -d ' ')
+  [ -n "$offset" ] && machine=$(od -An -tx2 -j$((offset + 4)) -N2 "$1" 2>/dev/null | tr -d ' ')
+  if [ "${machine:-}" = 014c ]; then echo "$chelan_wine32_loader"; else echo "$chelan_wine"; fi
+}
 
 # Creates the prefix once, with window frames drawn by Wine and windows it does not hand to a window
 # manager (there is none: hiding a window would wait 2 s for one), and no audio device, so that sound
 # calls fail fast instead of waiting for one.
 # Raise the version when the settings below or the installed Wine change (a prefix made before the
 # 32-bit Wine was installed cannot load its kernel32.dll afterwards): a prefix this recipe made with
-# another version is then made again from nothing.
-chelan_prefix_version=4
+# another version is then made again from nothing. Where 32-bit programs run, the prefix must have its
+# 32-bit half (syswow64), which wineboot makes only when the 32-bit loader starts: the mark says
+# whether it has one, so that a prefix made before the machine could run 32-bit programs is made again.
+chelan_prefix_version=5
 chelan_wine_prefix() {
-  local made
+  local made want="$chelan_prefix_version${chelan_wine32:+ wow64}"
   made=$(cat "$WINEPREFIX/.chelan-ready" 2>/dev/null || true)
-  [ "$made" = "$chelan_prefix_version" ] && return 0
+  [ "$made" = "$want" ] && return 0
   [ -n "$made" ] && rm -rf "$WINEPREFIX"
   mkdir -p "$WINEPREFIX"
   local fresh=""
@@ -57,11 +69,14 @@ chelan_wine_prefix() {
   [ -n "$fresh" ] && wineserver -w
   # wineboot's exit status says little: a prefix without its registry or its kernel32 is not made,
   # and is not marked so, so that the next run makes it again.
-  if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
-    echo "the Wine prefix $WINEPREFIX could not be made" >&2
-    return 1
-  fi
-  echo "$chelan_prefix_version" > "$WINEPREFIX/.chelan-ready"
+  local half
+  for half in system32 ${chelan_wine32:+syswow64}; do
+    if [ ! -f "$WINEPREFIX/system.reg" ] || [ ! -f "$WINEPREFIX/drive_c/windows/$half/kernel32.dll" ]; then
+      echo "the Wine prefix $WINEPREFIX could not be made" >&2
+      return 1
+    fi
+  done
+  echo "$want" > "$WINEPREFIX/.chelan-ready"
 }
 
 # Starts a virtual display when there is none; sets chelan_xvfb_pid when it started one.
