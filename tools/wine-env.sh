@@ -1,7 +1,14 @@
 # Shared Wine and display helpers of the project's scripts; source it, then call the functions.
 # The prefix lives in the build folder; the persistent wine server makes each Wine process start fast.
 chelan_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX="${CHELAN_WINEPREFIX:-$chelan_root/build/wineprefix}"
+# A person's own desktop (CHELAN_DESKTOP=yes, set by tools/run on a display) gets a prefix of its own
+# whose windows the window manager manages, with sound; the tests' prefix is made for a display
+# without one.
+if [ -n "${CHELAN_DESKTOP:-}" ]; then
+  export WINEPREFIX="${CHELAN_WINEPREFIX:-$chelan_root/build/desktop-wineprefix}"
+else
+  export WINEPREFIX="${CHELAN_WINEPREFIX:-$chelan_root/build/wineprefix}"
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
@@ -33,7 +40,8 @@ chelan_loader_for() {
 
 # Creates the prefix once, with window frames drawn by Wine and windows it does not hand to a window
 # manager (there is none: hiding a window would wait 2 s for one), and no audio device, so that sound
-# calls fail fast instead of waiting for one.
+# calls fail fast instead of waiting for one. A desktop prefix keeps Wine's defaults for both: the
+# window manager frames the windows and gives them task bar entries and focus, and the music plays.
 # Raise the version when the settings below or the installed Wine change (a prefix made before the
 # 32-bit Wine was installed cannot load its kernel32.dll afterwards): a prefix this recipe made with
 # another version is then made again from nothing. Where 32-bit programs run, the prefix must have its
@@ -41,7 +49,7 @@ chelan_loader_for() {
 # whether it has one, so that a prefix made before the machine could run 32-bit programs is made again.
 chelan_prefix_version=5
 chelan_wine_prefix() {
-  local made want="$chelan_prefix_version${chelan_wine32:+ wow64}"
+  local made want="$chelan_prefix_version${chelan_wine32:+ wow64}${CHELAN_DESKTOP:+ desktop}"
   made=$(cat "$WINEPREFIX/.chelan-ready" 2>/dev/null || true)
   [ "$made" = "$want" ] && return 0
   [ -n "$made" ] && rm -rf "$WINEPREFIX"
@@ -53,10 +61,10 @@ chelan_wine_prefix() {
   fi
   # Chinese texts need a CJK font wherever Windows would use its own faces. The file is UTF-16, the
   # form regedit takes for names outside ASCII.
-  local reg="$WINEPREFIX/chelan.reg"
-  printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
-    '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Decorated"="N"' '"Managed"="N"' '' \
-    '[HKEY_CURRENT_USER\Software\Wine\Drivers]' '"Audio"=""' '' \
+  local reg="$WINEPREFIX/chelan.reg" display=()
+  [ -n "${CHELAN_DESKTOP:-}" ] || display=('[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' '"Decorated"="N"' '"Managed"="N"' '' \
+    '[HKEY_CURRENT_USER\Software\Wine\Drivers]' '"Audio"=""' '')
+  printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' "${display[@]}" \
     '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
     '"Tahoma"="WenQuanYi Micro Hei"' '"MS Shell Dlg"="WenQuanYi Micro Hei"' \
     '"MS Shell Dlg 2"="WenQuanYi Micro Hei"' '"宋体"="WenQuanYi Micro Hei"' '"SimSun"="WenQuanYi Micro Hei"' \

@@ -12,6 +12,8 @@ namespace chelan::e2e {
 namespace {
 
 constexpr milliseconds kPoll{5};
+// How long a window of the program may take to answer a message.
+const UINT kReplyLimit = static_cast<UINT>(TimeLimit(milliseconds(2000)).count());
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -95,7 +97,7 @@ Program::Program(const std::wstring& folder) {
 Program::~Program() {
   if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
     TerminateProcess(info_.hProcess, 1);
-    WaitForSingleObject(info_.hProcess, 5000);
+    WaitForSingleObject(info_.hProcess, static_cast<DWORD>(TimeLimit(milliseconds(5000)).count()));
   }
   CloseHandle(info_.hThread);
   CloseHandle(info_.hProcess);
@@ -135,7 +137,7 @@ HWND Program::FindCreatedWindowOf(const std::wstring& className) const {
 
 std::wstring WindowText(HWND window) {
   wchar_t text[512] = {};
-  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, nullptr);
+  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, kReplyLimit, nullptr);
   return text;
 }
 
@@ -165,7 +167,7 @@ HWND ChildWithText(HWND parent, const std::wstring& className, const std::wstrin
 }
 
 void SetText(HWND control, const std::wstring& text) {
-  SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 2000, nullptr);
+  SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, kReplyLimit, nullptr);
 }
 
 void Press(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
@@ -272,7 +274,7 @@ COLORREF ReadSysColor(int element) {
   char buffer[64];
   DWORD got = 0;
   while (::ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) output.append(buffer, got);
-  WaitForSingleObject(info.hProcess, 10000);
+  WaitForSingleObject(info.hProcess, static_cast<DWORD>(TimeLimit(milliseconds(10000)).count()));
   CloseHandle(info.hThread);
   CloseHandle(info.hProcess);
   CloseHandle(readEnd);

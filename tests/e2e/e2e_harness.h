@@ -9,10 +9,12 @@
 #include <utility>
 #include <vector>
 
+#include "time_limit.h"
+
 namespace chelan::e2e {
 
 using std::chrono::milliseconds;
-inline constexpr milliseconds kPatience{15000};
+inline const milliseconds kPatience = TimeLimit(milliseconds(15000));
 
 // The current folder of this process.
 std::wstring CurrentFolder();
@@ -104,6 +106,6 @@ class StoredBestTimes {
 // The current value of a system colour, read by a fresh process.
 COLORREF ReadSysColor(int element);
 // Polls until the colour has the expected value or the patience runs out; gives the last value.
-COLORREF WaitForSysColor(int element, COLORREF expected, milliseconds timeout = milliseconds(5000));
+COLORREF WaitForSysColor(int element, COLORREF expected, milliseconds timeout = TimeLimit(milliseconds(5000)));
 
 }  // namespace chelan::e2e
