@@ -208,6 +208,8 @@ TEST_P(ShellLayout, MenuOffersMusicClockAndTheWayBackWithExitLastAndTheGlyphsKep
                {nullptr, 0, false},
                {L"E&xit", SkinPage::mnuFileExit, true}};
   ASSERT_EQ(GetMenuItemCount(file), static_cast<int>(std::size(items)));
+  // The way back is there whatever the page's music and clock.
+  EXPECT_FALSE(GetMenuState(file, SkinPage::mnuFileRestore, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
   for (int i = 0; i < static_cast<int>(std::size(items)); ++i) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
