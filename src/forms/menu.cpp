@@ -21,6 +21,8 @@ void MenuBar::AddItem(HMENU popup, int id, const std::wstring& text, std::functi
   handlers_[id] = std::move(click);
 }
 
+void MenuBar::AddSeparator(HMENU popup) { AppendMenuW(popup, MF_SEPARATOR, 0, nullptr); }
+
 void MenuBar::SetChecked(int id, bool checked) const {
   CheckMenuItem(bar_, static_cast<UINT>(id), MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }

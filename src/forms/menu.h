@@ -19,6 +19,7 @@ class MenuBar {
   HMENU handle() const { return bar_; }
   HMENU AddPopup(const std::wstring& title);
   void AddItem(HMENU popup, int id, const std::wstring& text, std::function<void()> click);
+  void AddSeparator(HMENU popup);
   void SetChecked(int id, bool checked) const;
   bool Checked(int id) const;
   // Runs the item's handler; false when the id is not an item of this bar.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/color.h"
 
@@ -15,6 +16,13 @@ namespace chelan {
 using NativeWindow = void*;
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
+
+// One system colour element and the colour it takes.
+struct ColorWrite {
+  int element;
+  ColorValue color;
+  bool operator==(const ColorWrite&) const = default;
+};
 
 struct LocalTime {
   int year = 0, month = 0, day = 0;
@@ -27,6 +35,16 @@ class Services {
 
   // System colours: one element, one colour, one call; the result is not examined.
   virtual void SetSysColor(int element, ColorValue color) = 0;
+  // Several elements in one call, so that the desktop repaints once: the way back to the user's own
+  // colours. The result is not examined either.
+  virtual void SetSysColors(const std::vector<ColorWrite>& writes) = 0;
+  // The colour an element has now.
+  virtual ColorValue GetSysColor(int element) = 0;
+  // The text of one value of the user's own colour scheme (HKEY_CURRENT_USER\Control Panel\Colors,
+  // "ButtonFace" say), which Windows loads at log-on and which writing a system colour leaves alone.
+  // Nothing when the value is missing, is not text, or is longer than maxChars: a longer text is
+  // never cut, so that no part of it can pass for a colour. Characters after an embedded nul stay.
+  virtual std::optional<std::wstring> UserSchemeColor(const std::wstring& name, std::size_t maxChars) = 0;
 
   // Sound: one channel for the whole program, a new sound replaces the playing one. A file that
   // cannot be played is silent.

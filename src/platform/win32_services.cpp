@@ -44,7 +44,36 @@ HANDLE OpenForReading(const std::wstring& path) {
 void Win32Services::SetSysColor(int element, ColorValue color) {
   const INT elements[] = {element};
   const COLORREF colors[] = {color};
-  SetSysColors(1, elements, colors);
+  ::SetSysColors(1, elements, colors);
+}
+
+void Win32Services::SetSysColors(const std::vector<ColorWrite>& writes) {
+  if (writes.empty()) return;
+  std::vector<INT> elements;
+  std::vector<COLORREF> colors;
+  for (const ColorWrite& write : writes) {
+    elements.push_back(write.element);
+    colors.push_back(write.color);
+  }
+  ::SetSysColors(static_cast<int>(writes.size()), elements.data(), colors.data());
+}
+
+ColorValue Win32Services::GetSysColor(int element) { return ::GetSysColor(element); }
+
+std::optional<std::wstring> Win32Services::UserSchemeColor(const std::wstring& name, std::size_t maxChars) {
+  constexpr wchar_t kSchemeKey[] = L"Control Panel\\Colors";
+  // Room for the longest text taken and the nul Windows adds, and one character more, so that a
+  // longer text is seen to be longer instead of being cut to fit.
+  std::vector<wchar_t> buffer(maxChars + 2);
+  DWORD size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+  if (RegGetValueW(HKEY_CURRENT_USER, kSchemeKey, name.c_str(), RRF_RT_REG_SZ, nullptr, buffer.data(), &size) !=
+      ERROR_SUCCESS) {
+    return std::nullopt;  // missing, not text, or too long for the buffer (ERROR_MORE_DATA)
+  }
+  std::size_t length = std::min<std::size_t>(size / sizeof(wchar_t), buffer.size());
+  if (length > 0 && buffer[length - 1] == L'\0') --length;
+  if (length > maxChars) return std::nullopt;
+  return std::wstring(buffer.data(), length);
 }
 
 void Win32Services::PlayWave(const std::wstring& path, bool loop) {

@@ -10,6 +10,9 @@ namespace chelan {
 class Win32Services : public Services {
  public:
   void SetSysColor(int element, ColorValue color) override;
+  void SetSysColors(const std::vector<ColorWrite>& writes) override;
+  ColorValue GetSysColor(int element) override;
+  std::optional<std::wstring> UserSchemeColor(const std::wstring& name, std::size_t maxChars) override;
   void PlayWave(const std::wstring& path, bool loop) override;
   void StopSound() override;
   void ShowMessage(NativeWindow owner, const std::wstring& text, const std::wstring& title,

@@ -64,6 +64,9 @@ void SkinPage::Load() {
   HMENU file = menu.AddPopup(L"澈岚");
   menu.AddItem(file, mnuFileMusic, L"&Music", [this] { mnuFileMusic_Click(); });
   menu.AddItem(file, mnuFileClock, L"&Clock", [this] { mnuFileClock_Click(); });
+  // The quick way back instead of logging off, kept apart from the exit below it.
+  menu.AddItem(file, mnuFileRestore, L"恢复原色(&R)", [this] { mnuFileRestore_Click(); });
+  menu.AddSeparator(file);
   menu.AddItem(file, mnuFileExit, L"E&xit", [this] { mnuFileExit_Click(); });
   AttachMenu(menu);
 
@@ -290,6 +293,8 @@ void SkinPage::Form_QueryUnload() {
 void SkinPage::cmdExit_Click() { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
 void SkinPage::mnuFileExit_Click() { SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
+
+void SkinPage::mnuFileRestore_Click() { RestoreColors(); }
 
 void SkinPage::Command3_Click() {
   if (ShowPage) ShowPage(design_.command3.target);

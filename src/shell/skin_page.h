@@ -64,6 +64,7 @@ class SkinPage : public forms::Form {
   void SetMenuGlyphs();
   void cmdExit_Click();
   void mnuFileExit_Click();
+  void mnuFileRestore_Click();
   void Command3_Click();
   void Command4_Click();
   void cmdClock_Click();
@@ -81,6 +82,7 @@ class SkinPage : public forms::Form {
   static constexpr int mnuFileMusic = 1001;
   static constexpr int mnuFileClock = 1002;
   static constexpr int mnuFileExit = 1003;
+  static constexpr int mnuFileRestore = 1004;
 
   const PageDesign& Design() const { return design_; }
 
@@ -89,6 +91,8 @@ class SkinPage : public forms::Form {
   virtual void LoadPage() {}
   // The page's two preview colour writes, each time its activation step runs.
   virtual void ColorStep() {}
+  // Puts the desktop's own colours back; the page and its activation rule stay as they are.
+  virtual void RestoreColors() {}
   // Whether the activation step runs now that the page became active, coming from `previous`.
   virtual bool ActivationRuns(PreviousWindow previous) = 0;
   // Windows says the program as a whole became active or inactive.

@@ -37,6 +37,8 @@ void ColorPage::SetPending(ColorValue color) {
 }
 
 void ColorPage::ApplyWrites(const ColorWrites& writes) {
+  // The way back falls back on the colours from before the program's first write.
+  pageSet_.Restore().RememberStart(services_);
   // One element per call, in order: Windows repaints the desktop after each.
   for (const ColorWrite& write : writes) services_.SetSysColor(write.element, write.color);
   ShowPending();
@@ -58,6 +60,8 @@ void ColorPage::WireOption(forms::OptionButton& option) {
 }
 
 void ColorPage::ColorStep() { ApplyWrites(Model().Preview()); }
+
+void ColorPage::RestoreColors() { pageSet_.Restore().Restore(services_); }
 
 bool ColorPage::ActivationRuns(PreviousWindow previous) { return pageSet_.Activated(Design().number, previous); }
 

@@ -35,6 +35,7 @@ class ColorPage : public SkinPage {
  private:
   void LoadPage() final;
   void ColorStep() final;
+  void RestoreColors() final;
   bool ActivationRuns(PreviousWindow previous) final;
   void ProgramActivated(bool active) final;
   void ShowPending();

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "shell/page_activation.h"
+#include "skin/color_restore.h"
 #include "skin/skin_page_model.h"
 
 namespace chelan {
@@ -28,6 +29,8 @@ class PageSet {
   SkinPageModel& Page(int number);
   const SkinPageModel& Page(int number) const;
   bool OnScreen(int number) const;
+  // The desktop's colours from before the pages' first write, and the way back to the user's own.
+  ColorRestore& Restore() { return restore_; }
 
   // Shows the page without hiding another (the program's start, the puzzle's button).
   void Open(int number, PageWindows& windows);
@@ -62,6 +65,7 @@ class PageSet {
   void Show(int number, PageWindows& windows);
 
   std::array<SkinPageModel, 3> pages_;
+  ColorRestore restore_;
   std::array<bool, 3> onScreen_{};
   std::array<bool, 3> activatedBefore_{};
   // The navigation running: the pages it left and the target asked for last, not shown yet.

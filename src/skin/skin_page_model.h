@@ -13,11 +13,6 @@
 
 namespace chelan {
 
-struct ColorWrite {
-  int element;
-  ColorValue color;
-  bool operator==(const ColorWrite&) const = default;
-};
 using ColorWrites = std::vector<ColorWrite>;
 
 // What "确 定" on page 2 or 3 does.

@@ -251,6 +251,71 @@ StoredBestTimes::StoredBestTimes(const std::vector<std::pair<std::wstring, std::
 
 StoredBestTimes::~StoredBestTimes() { RegDeleteTreeW(HKEY_CURRENT_USER, kScoreKey); }
 
+namespace {
+const wchar_t kSchemeKey[] = L"Control Panel\\Colors";
+const wchar_t kSessionSchemeKey[] = L"Software\\Wine\\Temporary System Parameters\\Control Panel\\Colors";
+
+std::optional<std::wstring> RegistryText(const wchar_t* key, const std::wstring& name) {
+  DWORD size = 0;
+  if (RegGetValueW(HKEY_CURRENT_USER, key, name.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  std::vector<wchar_t> text(size / sizeof(wchar_t) + 1);
+  size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+  if (RegGetValueW(HKEY_CURRENT_USER, key, name.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  return std::wstring(text.data());
+}
+
+void SetRegistryText(const wchar_t* key, const std::wstring& name, const std::wstring& value) {
+  RegSetKeyValueW(HKEY_CURRENT_USER, key, name.c_str(), REG_SZ, value.c_str(),
+                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+}  // namespace
+
+UserColorScheme::UserColorScheme(const std::vector<std::pair<std::wstring, std::wstring>>& values) {
+  for (const auto& [name, value] : values) {
+    saved_.emplace_back(name, RegistryText(kSchemeKey, name));
+    SetRegistryText(kSchemeKey, name, value);
+  }
+  LogOff();
+}
+
+UserColorScheme::~UserColorScheme() {
+  for (const auto& [name, value] : saved_) {
+    if (value) {
+      SetRegistryText(kSchemeKey, name, *value);
+    } else {
+      RegDeleteKeyValueW(HKEY_CURRENT_USER, kSchemeKey, name.c_str());
+    }
+  }
+  LogOff();
+}
+
+void UserColorScheme::WriteInSession(const std::wstring& name, const std::wstring& value) const {
+  SetRegistryText(kSessionSchemeKey, name, value);
+}
+
+void UserColorScheme::LogOff() const {
+  for (const auto& entry : saved_) RegDeleteKeyValueW(HKEY_CURRENT_USER, kSessionSchemeKey, entry.first.c_str());
+}
+
+void PressKeys(std::initializer_list<WORD> keys) {
+  for (WORD key : keys) {
+    INPUT input[2] = {};
+    for (INPUT& event : input) {
+      event.type = INPUT_KEYBOARD;
+      event.ki.wVk = key;
+      event.ki.wScan = static_cast<WORD>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof(INPUT));
+    // A key at a time, as a hand types: the menu one key opens is there for the next.
+    Sleep(100);
+  }
+}
+
 COLORREF ReadSysColor(int element) {
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   HANDLE readEnd = nullptr, writeEnd = nullptr;

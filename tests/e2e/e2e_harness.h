@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>
@@ -102,6 +103,30 @@ class StoredBestTimes {
   StoredBestTimes& operator=(const StoredBestTimes&) = delete;
   ~StoredBestTimes();
 };
+
+// The user's own colour scheme (HKCU\Control Panel\Colors) with the given values, and the desktop
+// as right after a log-on. Wine keeps the colours written during a session in a volatile copy of the
+// scheme (HKCU\Software\Wine\Temporary System Parameters\Control Panel\Colors) that a fresh
+// process reads first, until the wine server stops; without a value there, the process takes the
+// scheme's. The object puts the values back as they were, and logs the session's colours off again.
+class UserColorScheme {
+ public:
+  explicit UserColorScheme(const std::vector<std::pair<std::wstring, std::wstring>>& values);
+  UserColorScheme(const UserColorScheme&) = delete;
+  UserColorScheme& operator=(const UserColorScheme&) = delete;
+  ~UserColorScheme();
+
+  // As if another program had written the colour of the scheme value during this session.
+  void WriteInSession(const std::wstring& name, const std::wstring& value) const;
+
+ private:
+  void LogOff() const;
+  // Each name with its text before, or nothing when it had none.
+  std::vector<std::pair<std::wstring, std::optional<std::wstring>>> saved_;
+};
+
+// Presses and releases each key in turn on the keyboard, for whichever window has the focus.
+void PressKeys(std::initializer_list<WORD> keys);
 
 // The current value of a system colour, read by a fresh process.
 COLORREF ReadSysColor(int element);

@@ -79,10 +79,12 @@ TEST_F(ReleasePackage, GuideIsUtf8WithAByteOrderMarkAndCrlfLineEnds) {
   const int wide = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, guide.data(), static_cast<int>(guide.size()),
                                        nullptr, 0);
   EXPECT_GT(wide, 0);
-  // What the guide must tell: the empty password, the registry key of the best times.
+  // What the guide must tell: the empty password, the way back to the user's own colours, the
+  // registry key of the best times.
   std::wstring text(static_cast<std::size_t>(wide), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, guide.data(), static_cast<int>(guide.size()), text.data(), wide);
-  for (const wchar_t* topic : {L"初始密码为空", L"更改密码", L"注销或重新启动", L"澈岚拼图训练营", L"礼貌锁"}) {
+  for (const wchar_t* topic : {L"初始密码为空", L"更改密码", L"注销或重新启动", L"恢复原色", L"澈岚拼图训练营",
+                               L"礼貌锁"}) {
     EXPECT_NE(text.find(topic), std::wstring::npos) << testing::PrintToString(std::wstring(topic));
   }
 }

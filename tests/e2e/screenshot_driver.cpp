@@ -4,7 +4,8 @@
 //
 //   screenshot_driver [--dpi N] [view ...]
 //
-// Views: login, change-password, page1, mixer, page2, page3, puzzle, scores; all when none is named.
+// Views: login, change-password, page1, mixer, page2, page3, page-menu, puzzle, scores; all when none
+// is named.
 // --dpi runs the program at that resolution (the user's LogPixels setting, put back afterwards).
 #include <algorithm>
 #include <cstdio>
@@ -120,7 +121,7 @@ int Walk(int argc, char** argv) {
     Settle();
     if (!Shot("change-password", {login})) return 1;
   }
-  if (!needed({"page1", "mixer", "page2", "page3", "puzzle", "scores"})) return 0;
+  if (!needed({"page1", "mixer", "page2", "page3", "page-menu", "puzzle", "scores"})) return 0;
 
   // OK with both new-password fields empty keeps the empty password.
   Press(ChildWithText(login, L"Button", L"确定"));
@@ -131,7 +132,7 @@ int Walk(int argc, char** argv) {
   Settle(kMarqueeInView);
   if (wanted("page1") && !Shot("page1", {page1, mixer})) return 1;
   if (wanted("mixer") && !Shot("mixer", {mixer})) return 1;
-  if (!needed({"page2", "page3", "puzzle", "scores"})) return 0;
+  if (!needed({"page2", "page3", "page-menu", "puzzle", "scores"})) return 0;
 
   HWND page2 = NavigateTo(program, page1, L"菜单背景色", 2);
   if (!page2) return Fail("no skin page 2 from page 1's button");
@@ -141,6 +142,15 @@ int Walk(int argc, char** argv) {
   if (!page3) return Fail("no skin page 3 from page 2's button");
   Settle(kMarqueeInView);
   if (wanted("page3") && !Shot("page3", {page3})) return 1;
+  if (wanted("page-menu")) {
+    // The page menu as the keyboard opens it (F10, then Down), with 恢复原色 above E&xit.
+    PressKeys({VK_F10, VK_DOWN});
+    HWND menu = WaitForClass(program, L"#32768");
+    if (!menu) return Fail("the page menu did not open");
+    Settle();
+    if (!Shot("page-menu", {page3, menu})) return 1;
+    PressKeys({VK_ESCAPE, VK_ESCAPE});
+  }
   if (!needed({"puzzle", "scores"})) return 0;
 
   if (!PressIn(page3, L"澈岚附赠澈岚皮肤专用拼图智力训练游戏")) return Fail("no puzzle button on page 3");

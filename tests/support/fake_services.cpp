@@ -42,7 +42,33 @@ std::optional<std::string> FakeServices::FileBytes(const std::wstring& path) con
 
 void FakeServices::SetSysColor(int element, ColorValue color) {
   sysColors.push_back({element, color});
+  desktopColors[element] = color;
   calls.push_back(L"SetSysColor " + std::to_wstring(element) + L" " + std::to_wstring(color));
+}
+
+void FakeServices::SetSysColors(const std::vector<ColorWrite>& writes) {
+  std::wstring line = L"SetSysColors";
+  std::vector<SysColorWrite> call;
+  for (const ColorWrite& write : writes) {
+    call.push_back({write.element, write.color});
+    desktopColors[write.element] = write.color;
+    line += L" " + std::to_wstring(write.element) + L" " + std::to_wstring(write.color);
+  }
+  sysColorCalls.push_back(call);
+  calls.push_back(line);
+}
+
+ColorValue FakeServices::GetSysColor(int element) {
+  calls.push_back(L"GetSysColor " + std::to_wstring(element));
+  const auto it = desktopColors.find(element);
+  return it == desktopColors.end() ? 0 : it->second;
+}
+
+std::optional<std::wstring> FakeServices::UserSchemeColor(const std::wstring& name, std::size_t maxChars) {
+  calls.push_back(L"UserSchemeColor " + name);
+  const auto it = userScheme.find(name);
+  if (it == userScheme.end() || it->second.size() > maxChars) return std::nullopt;
+  return it->second;
 }
 
 void FakeServices::PlayWave(const std::wstring& path, bool loop) {

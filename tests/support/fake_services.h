@@ -36,7 +36,10 @@ class FakeServices : public Services {
   // Every call in order, one line each ("SetSysColor 15 7260210", "ShowMessage 澈岚提示 …").
   std::vector<std::wstring> calls;
   std::vector<ShownMessage> messages;
+  // Single-element writes (SetSysColor) in order; the several-element calls (SetSysColors) one entry
+  // per call, so that a test sees how many calls a change took.
   std::vector<SysColorWrite> sysColors;
+  std::vector<std::vector<SysColorWrite>> sysColorCalls;
   std::vector<PlayedSound> sounds;
   int endProgramCalls = 0;
 
@@ -44,6 +47,12 @@ class FakeServices : public Services {
   std::wstring programFolder = L"C:\\Chelan";
   LocalTime now{2026, 12, 9, 14, 5, 9};
   bool failWrites = false;
+  // The desktop's system colours by element: every write changes them, GetSysColor reads them; an
+  // element never set reads as black.
+  std::map<int, ColorValue> desktopColors;
+  // The user's own colour scheme (HKCU\Control Panel\Colors) by value name; a name not here is
+  // missing.
+  std::map<std::wstring, std::wstring> userScheme;
   // Answers of the input boxes and colour dialogs in turn; nothing left means cancelled.
   std::deque<std::optional<std::wstring>> inputAnswers;
   std::deque<std::optional<ColorValue>> colorAnswers;
@@ -60,6 +69,9 @@ class FakeServices : public Services {
   std::map<std::wstring, std::wstring> settings;
 
   void SetSysColor(int element, ColorValue color) override;
+  void SetSysColors(const std::vector<ColorWrite>& writes) override;
+  ColorValue GetSysColor(int element) override;
+  std::optional<std::wstring> UserSchemeColor(const std::wstring& name, std::size_t maxChars) override;
   void PlayWave(const std::wstring& path, bool loop) override;
   void StopSound() override;
   void ShowMessage(NativeWindow owner, const std::wstring& text, const std::wstring& title,

@@ -5,6 +5,7 @@
 #include "shell/tones.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace chelan {
 namespace {
@@ -190,22 +191,40 @@ TEST_P(ShellLayout, LogoIsHeldInThreeTones) {
   EXPECT_EQ(GetPixel(page.holders[0].Dc(), 0, 0), GetPixel(page.picBody.Dc(), 0, 0));
 }
 
-TEST_P(ShellLayout, MenuOffersMusicClockAndExitWithTheirGlyphs) {
+TEST_P(ShellLayout, MenuOffersMusicClockAndTheWayBackWithExitLastAndTheGlyphsKept) {
   SkinPage& page = Page();
   Open(page);
   HMENU bar = GetMenu(page.hwnd());
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(testing::MenuItemText(bar, 0), L"澈岚");
   HMENU file = GetSubMenu(bar, 0);
-  const wchar_t* items[] = {L"&Music", L"&Clock", L"E&xit"};
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(testing::MenuItemText(file, i), items[i]);
+  const struct {
+    const wchar_t* text;  // null: a separator
+    int id;
+    bool glyph;
+  } items[] = {{L"&Music", SkinPage::mnuFileMusic, true},
+               {L"&Clock", SkinPage::mnuFileClock, true},
+               {L"恢复原色(&R)", SkinPage::mnuFileRestore, false},
+               {nullptr, 0, false},
+               {L"E&xit", SkinPage::mnuFileExit, true}};
+  ASSERT_EQ(GetMenuItemCount(file), static_cast<int>(std::size(items)));
+  // The way back is there whatever the page's music and clock.
+  EXPECT_FALSE(GetMenuState(file, SkinPage::mnuFileRestore, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
+  for (int i = 0; i < static_cast<int>(std::size(items)); ++i) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
-    info.fMask = MIIM_CHECKMARKS;
+    info.fMask = MIIM_CHECKMARKS | MIIM_FTYPE | MIIM_ID;
     GetMenuItemInfoW(file, static_cast<UINT>(i), TRUE, &info);
-    EXPECT_NE(info.hbmpUnchecked, nullptr) << i;
-    EXPECT_EQ(info.hbmpUnchecked, info.hbmpChecked) << i;
+    if (!items[i].text) {
+      EXPECT_TRUE(info.fType & MFT_SEPARATOR) << i;
+      continue;
+    }
+    EXPECT_EQ(testing::MenuItemText(file, i), items[i].text);
+    EXPECT_EQ(static_cast<int>(info.wID), items[i].id) << i;
+    if (items[i].glyph) {
+      EXPECT_NE(info.hbmpUnchecked, nullptr) << i;
+      EXPECT_EQ(info.hbmpUnchecked, info.hbmpChecked) << i;
+    }
   }
 }
 
