@@ -66,7 +66,7 @@ void Form::ShowModal() {
 }
 
 void Form::CreateForm(const wchar_t* className, const std::wstring& caption, int clientWidthTwips,
-                      int clientHeightTwips, COLORREF background, DWORD style, HWND owner) {
+                      int clientHeightTwips, COLORREF background, DWORD style, HWND owner, UINT classStyle) {
   RECT bounds{0, 0, TwipsToPixelsX(clientWidthTwips), TwipsToPixelsY(clientHeightTwips)};
   AdjustWindowRectEx(&bounds, style, FALSE, 0);
   const int width = bounds.right - bounds.left;
@@ -78,7 +78,7 @@ void Form::CreateForm(const wchar_t* className, const std::wstring& caption, int
   focused_ = nullptr;
   menu_ = nullptr;
   CreateOwnWindow(className, 0, style, caption, RECT{left, top, left + width, top + height}, owner, nullptr,
-                  background);
+                  background, classStyle);
 }
 
 void Form::AttachMenu(MenuBar& menu) {

@@ -4,9 +4,9 @@
 
 namespace chelan {
 
-PageMarquee::PageMarquee(HWND page, HDC canvas, std::array<HDC, 4> sources, const MarqueeLines& lines,
+PageMarquee::PageMarquee(HWND page, HDC pageDc, HDC canvas, std::array<HDC, 4> sources, const MarqueeLines& lines,
                          MarqueeState& state)
-    : page_(page), canvasDc_(canvas), state_(state), canvas_(canvas, state.width, state.height, sources) {
+    : page_(page), pageDc_(pageDc), canvasDc_(canvas), state_(state), canvas_(canvas, state.width, state.height, sources) {
   layout_ = LayOutMarquee(canvas_, lines);
   RECT client{};
   GetClientRect(page_, &client);
@@ -26,10 +26,7 @@ void PageMarquee::SetPageSize(int clientWidth, int clientHeight) {
 
 void PageMarquee::Compose() { ComposeMarqueeFrame(canvas_, layout_, state_); }
 
-void PageMarquee::CopyToPage() const {
-  forms::ClientDc page(page_);
-  CopyToPage(page.get());
-}
+void PageMarquee::CopyToPage() const { CopyToPage(pageDc_); }
 
 void PageMarquee::CopyToPage(HDC page) const {
   BitBlt(page, origin_.left, origin_.top, state_.width, state_.height, canvasDc_, 0, 0, SRCCOPY);

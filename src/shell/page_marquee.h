@@ -15,9 +15,10 @@ namespace chelan {
 
 class PageMarquee {
  public:
-  // canvas: the DC of the hidden body box's image; sources as for GdiCanvas. The state is the
-  // page's and stays with it.
-  PageMarquee(HWND page, HDC canvas, std::array<HDC, 4> sources, const MarqueeLines& lines, MarqueeState& state);
+  // pageDc: the page's own DC, kept for the page's life; canvas: the DC of the hidden body box's
+  // image; sources as for GdiCanvas. The state is the page's and stays with it.
+  PageMarquee(HWND page, HDC pageDc, HDC canvas, std::array<HDC, 4> sources, const MarqueeLines& lines,
+              MarqueeState& state);
   PageMarquee(const PageMarquee&) = delete;
   PageMarquee& operator=(const PageMarquee&) = delete;
 
@@ -38,6 +39,7 @@ class PageMarquee {
 
  private:
   HWND page_;
+  HDC pageDc_;
   HDC canvasDc_;
   MarqueeState& state_;
   GdiCanvas canvas_;

@@ -69,8 +69,10 @@ SkinPage::~SkinPage() { clock_.Detach(clockPlace_); }
 
 void SkinPage::Load() {
   if (Exists()) return;
+  // The page keeps a DC of its own for its life, so that a frame's copy fetches none.
   CreateForm(className_, std::wstring(kPageCaption), kPageClientWidth, kPageClientHeight, design_.windowBack,
-             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN);
+             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, nullptr, CS_OWNDC);
+  pageDc_ = std::make_unique<forms::ClientDc>(hwnd());
   font_ = forms::MakeFont(L"宋体", 9, false);
   HMENU file = menu.AddPopup(L"澈岚");
   menu.AddItem(file, mnuFileMusic, L"&Music", [this] { mnuFileMusic_Click(); });
@@ -97,7 +99,7 @@ void SkinPage::Load() {
 void SkinPage::PrepareMarquee() {
   const auto ready = [](const BitmapHolder& holder) { return holder.Ready() ? holder.Dc() : nullptr; };
   marquee_ = std::make_unique<PageMarquee>(
-      hwnd(), picBody.Dc(), std::array<HDC, 4>{ready(holders[0]), ready(holders[1]), picLogo[0].Dc(), picLogo[1].Dc()},
+      hwnd(), pageDc_->get(), picBody.Dc(), std::array<HDC, 4>{ready(holders[0]), ready(holders[1]), picLogo[0].Dc(), picLogo[1].Dc()},
       lines, marquee);
 }
 

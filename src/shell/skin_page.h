@@ -133,6 +133,8 @@ class SkinPage : public forms::Form, private ClockedWindow {
   const PageDesign& design_;
   const wchar_t* className_;
   bool hasLogo_ = false;
+  // The page's own DC (its class has CS_OWNDC): the same for every frame, released with the window.
+  std::unique_ptr<forms::ClientDc> pageDc_;
   std::unique_ptr<PageMarquee> marquee_;
   bool activatedBefore_ = false;  // a frame has been drawn that a repaint can copy
 };

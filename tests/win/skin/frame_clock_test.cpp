@@ -67,6 +67,25 @@ TEST_F(PagesTest, OneClockDrawsThePageOnScreenAndMovesTheHiddenRunningRollsAlike
   }
 }
 
+TEST_F(PagesTest, AFrameAfterAPartialRepaintStillReachesTheWholeBody) {
+  // The page keeps its DC for good; a paint of a small part of it must not leave the next frames
+  // clipped to that part.
+  Open(page2);
+  page2.marquee.scrollPosition = 40;  // rows in the part compared below, moving from frame to frame
+  const RECT corner{0, 27, 8, 35};
+  InvalidateRect(page2.hwnd(), &corner, FALSE);
+  UpdateWindow(page2.hwnd());
+  for (int frame = 0; frame < 3; ++frame) page2.Timer2_Timer();
+  forms::ClientDc shown(page2.hwnd());
+  int differing = 0;
+  for (int y = 0; y < 120; ++y) {
+    for (int x = 0; x < page2.marquee.width; x += 3) {
+      differing += GetPixel(shown.get(), x, y + 27) != GetPixel(page2.picBody.Dc(), x, y);
+    }
+  }
+  EXPECT_EQ(differing, 0);
+}
+
 // The frames of one roll cycle of the page: from the start position until it stands there again.
 int CycleOf(const SkinPage& page) {
   MarqueeState state = page.marquee;
