@@ -9,7 +9,10 @@ namespace chelan::forms {
 namespace {
 
 bool PreTranslate(MSG& msg) {
-  // Tab and arrow keys move between controls, as in a dialog.
+  // Tab and arrow keys move between controls, as in a dialog. Only keys take part: finding the
+  // root window is a round trip through the wine server under Wine, and for every other message
+  // the dialog manager would only translate and dispatch it, as the loop does itself.
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
   return root && IsDialogMessageW(root, &msg);
 }
