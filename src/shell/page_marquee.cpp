@@ -6,7 +6,11 @@ namespace chelan {
 
 PageMarquee::PageMarquee(HWND page, HDC pageDc, HDC canvas, std::array<HDC, 4> sources, const MarqueeLines& lines,
                          MarqueeState& state)
-    : page_(page), pageDc_(pageDc), canvasDc_(canvas), state_(state), canvas_(canvas, state.width, state.height, sources) {
+    : page_(page),
+      pageDc_(pageDc),
+      canvasDc_(canvas),
+      state_(state),
+      canvas_(canvas, state.width, state.height, sources) {
   layout_ = LayOutMarquee(canvas_, lines);
   RECT client{};
   GetClientRect(page_, &client);

@@ -12,7 +12,8 @@ enum ControlId { kOption1 = 3101, kCommand2, kCommand8, kLabel2 };
 
 frmFancyfrm1::frmFancyfrm1(Services& services, PageSet& pageSet, FrameClock& clock,
                            std::function<void(ColorValue)> setPage1Pending)
-    : ColorPage(services, pageSet, clock, kPage2Design, L"ChelanFrmFancyfrm1"), setPage1Pending_(std::move(setPage1Pending)) {}
+    : ColorPage(services, pageSet, clock, kPage2Design, L"ChelanFrmFancyfrm1"),
+      setPage1Pending_(std::move(setPage1Pending)) {}
 
 void frmFancyfrm1::LoadColorControls() {
   const HWND form = hwnd();

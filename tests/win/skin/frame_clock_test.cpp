@@ -127,7 +127,8 @@ TEST_P(ProgramOutOfSight, NothingTicksAndEveryRollCatchesUpWhenAPageComesBack) {
   EXPECT_FALSE(clock.LabelsTicking());
   const std::vector<std::pair<const SkinPage*, MarqueeState>> away{{&page1, page1.marquee}, {&page2, page2.marquee}};
   PumpFor(150);
-  EXPECT_EQ(page1.marquee.scrollPosition, away[0].second.scrollPosition) << "a hidden roll moved with nothing on screen";
+  EXPECT_EQ(page1.marquee.scrollPosition, away[0].second.scrollPosition)
+      << "a hidden roll moved with nothing on screen";
   EXPECT_EQ(page2.marquee.scrollPosition, away[1].second.scrollPosition);
 
   // Every tick there was came at the frozen moment, so the steps owed are the whole time away; what

@@ -44,7 +44,8 @@ class PagesTest : public ::testing::Test {
   std::vector<ColorValue> page1Pending;
   int puzzleOpenings = 0;
   frmFancyfrm1 page2{services, pageSet, clock, [this](ColorValue c) { page1Pending.push_back(c); }};
-  frmFancyfrm2 page3{services, pageSet, clock, [this](ColorValue c) { page1Pending.push_back(c); }, [this] { ++puzzleOpenings; }};
+  frmFancyfrm2 page3{services, pageSet, clock, [this](ColorValue c) { page1Pending.push_back(c); },
+                     [this] { ++puzzleOpenings; }};
 };
 
 }  // namespace chelan
