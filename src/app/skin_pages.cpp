@@ -4,9 +4,9 @@ namespace chelan {
 
 SkinPages::SkinPages(Services& services)
     : mixer(services),
-      page1(services, pageSet, mixer),
-      page2(services, pageSet, [this](ColorValue color) { page1.SetPending(color); }),
-      page3(services, pageSet, [this](ColorValue color) { page1.SetPending(color); }, [this] { puzzle.Open(); }),
+      page1(services, pageSet, clock, mixer),
+      page2(services, pageSet, clock, [this](ColorValue color) { page1.SetPending(color); }),
+      page3(services, pageSet, clock, [this](ColorValue color) { page1.SetPending(color); }, [this] { puzzle.Open(); }),
       puzzle(services, [this] { Open(1); }) {
   for (SkinPage* page : {static_cast<SkinPage*>(&page1), static_cast<SkinPage*>(&page2),
                          static_cast<SkinPage*>(&page3)}) {

@@ -23,6 +23,8 @@ class SkinPages : private PageWindows {
   void Open(int number) { pageSet.Open(number, *this); }
 
   PageSet pageSet;
+  // The one frame clock of the pages' marquees and clock labels; it outlives the pages.
+  FrameClock clock;
   Form3 mixer;
   frmFancyfrm page1;
   frmFancyfrm1 page2;

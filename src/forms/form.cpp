@@ -9,7 +9,10 @@ namespace chelan::forms {
 namespace {
 
 bool PreTranslate(MSG& msg) {
-  // Tab and arrow keys move between controls, as in a dialog.
+  // Tab and arrow keys move between controls, as in a dialog. Only keys take part: finding the
+  // root window is a round trip through the wine server under Wine, and for every other message
+  // the dialog manager would only translate and dispatch it, as the loop does itself.
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
   return root && IsDialogMessageW(root, &msg);
 }
@@ -66,7 +69,7 @@ void Form::ShowModal() {
 }
 
 void Form::CreateForm(const wchar_t* className, const std::wstring& caption, int clientWidthTwips,
-                      int clientHeightTwips, COLORREF background, DWORD style, HWND owner) {
+                      int clientHeightTwips, COLORREF background, DWORD style, HWND owner, UINT classStyle) {
   RECT bounds{0, 0, TwipsToPixelsX(clientWidthTwips), TwipsToPixelsY(clientHeightTwips)};
   AdjustWindowRectEx(&bounds, style, FALSE, 0);
   const int width = bounds.right - bounds.left;
@@ -78,7 +81,7 @@ void Form::CreateForm(const wchar_t* className, const std::wstring& caption, int
   focused_ = nullptr;
   menu_ = nullptr;
   CreateOwnWindow(className, 0, style, caption, RECT{left, top, left + width, top + height}, owner, nullptr,
-                  background);
+                  background, classStyle);
 }
 
 void Form::AttachMenu(MenuBar& menu) {

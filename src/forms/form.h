@@ -30,7 +30,8 @@ class Form : public Window {
  protected:
   // Creates the window hidden, its client area the given size in twips, centred on the screen.
   void CreateForm(const wchar_t* className, const std::wstring& caption, int clientWidthTwips,
-                  int clientHeightTwips, COLORREF background, DWORD style, HWND owner = nullptr);
+                  int clientHeightTwips, COLORREF background, DWORD style, HWND owner = nullptr,
+                  UINT classStyle = 0);
   // Creates the window and its controls; called by the first Show. Does nothing when it exists.
   virtual void Load() = 0;
 

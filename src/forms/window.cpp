@@ -27,13 +27,14 @@ void Window::SetBackColor(COLORREF color) {
 
 void Window::CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style,
                              const std::wstring& text, const RECT& bounds, HWND parent, HMENU menuOrId,
-                             COLORREF background) {
+                             COLORREF background, UINT classStyle) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof existing;
   if (!GetClassInfoExW(instance, className, &existing)) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
+    windowClass.style = classStyle;
     windowClass.lpfnWndProc = &Window::Procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));

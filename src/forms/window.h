@@ -26,10 +26,10 @@ class Window {
   void SetBackColor(COLORREF color);
 
  protected:
-  // Registers the class on first use; the class draws no background of its own (WM_ERASEBKGND
-  // paints BackColor) so that the colour can change at run time.
+  // Registers the class on first use, with the given class style; the class draws no background of
+  // its own (WM_ERASEBKGND paints BackColor) so that the colour can change at run time.
   void CreateOwnWindow(const wchar_t* className, DWORD exStyle, DWORD style, const std::wstring& text,
-                       const RECT& bounds, HWND parent, HMENU menuOrId, COLORREF background);
+                       const RECT& bounds, HWND parent, HMENU menuOrId, COLORREF background, UINT classStyle = 0);
   void DestroyOwnWindow();
 
   // A form's or box's own handling of a message; nothing means "not handled here".

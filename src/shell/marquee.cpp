@@ -158,6 +158,23 @@ void AdvanceMarquee(const MarqueeLayout& layout, MarqueeState& state) {
   ComposeMarqueeFrame(none, layout, state);
 }
 
+void AdvanceMarquee(const MarqueeLayout& layout, MarqueeState& state, std::uint64_t steps) {
+  // A frame depends on nothing but the scroll position, so the roll repeats itself from the first
+  // time it stands at the start position again.
+  while (steps > 0 && state.scrollPosition != state.startPosition) {
+    AdvanceMarquee(layout, state);
+    --steps;
+  }
+  if (steps == 0) return;
+  std::uint64_t cycle = 0;
+  MarqueeState probe = state;
+  do {
+    AdvanceMarquee(layout, probe);
+    ++cycle;
+  } while (probe.scrollPosition != state.startPosition);
+  for (steps %= cycle; steps > 0; --steps) AdvanceMarquee(layout, state);
+}
+
 PagePoint MarqueePageOrigin(int clientWidth, int clientHeight, const MarqueeState& state) {
   return {RoundHalfEven(static_cast<float>(clientWidth - state.width) / 2.0f),
           RoundHalfEven(static_cast<float>(clientHeight - state.height) / 2.0f)};

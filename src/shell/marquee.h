@@ -48,6 +48,9 @@ void ComposeMarqueeFrame(Canvas& canvas, const MarqueeLayout& layout, MarqueeSta
 
 // Moves the scroll position exactly as ComposeMarqueeFrame would, drawing nothing.
 void AdvanceMarquee(const MarqueeLayout& layout, MarqueeState& state);
+// The same for any number of steps, as that many calls of the one above would leave it; whole roll
+// cycles are skipped, so that a page away for hours costs no more than one cycle or two.
+void AdvanceMarquee(const MarqueeLayout& layout, MarqueeState& state, std::uint64_t steps);
 
 struct PagePoint {
   int left = 0;

@@ -4,33 +4,36 @@
 
 namespace chelan {
 
-PageMarquee::PageMarquee(HWND page, HDC canvas, std::array<HDC, 4> sources, const MarqueeLines& lines,
+PageMarquee::PageMarquee(HWND page, HDC pageDc, HDC canvas, std::array<HDC, 4> sources, const MarqueeLines& lines,
                          MarqueeState& state)
-    : page_(page), canvasDc_(canvas), state_(state), canvas_(canvas, state.width, state.height, sources) {
+    : page_(page),
+      pageDc_(pageDc),
+      canvasDc_(canvas),
+      state_(state),
+      canvas_(canvas, state.width, state.height, sources) {
   layout_ = LayOutMarquee(canvas_, lines);
+  RECT client{};
+  GetClientRect(page_, &client);
+  SetPageSize(client.right, client.bottom);
 }
 
-void PageMarquee::Tick() {
-  if (!IsWindowVisible(page_) || IsIconic(page_)) {
-    AdvanceMarquee(layout_, state_);
-    return;
-  }
+void PageMarquee::Frame() {
   Compose();
   CopyToPage();
 }
 
-void PageMarquee::Compose() { ComposeMarqueeFrame(canvas_, layout_, state_); }
+void PageMarquee::Advance(std::uint64_t steps) { AdvanceMarquee(layout_, state_, steps); }
 
-void PageMarquee::CopyToPage() const {
-  forms::ClientDc page(page_);
-  CopyToPage(page.get());
+void PageMarquee::SetPageSize(int clientWidth, int clientHeight) {
+  origin_ = MarqueePageOrigin(clientWidth, clientHeight, state_);
 }
 
+void PageMarquee::Compose() { ComposeMarqueeFrame(canvas_, layout_, state_); }
+
+void PageMarquee::CopyToPage() const { CopyToPage(pageDc_); }
+
 void PageMarquee::CopyToPage(HDC page) const {
-  RECT client{};
-  GetClientRect(page_, &client);
-  const PagePoint origin = MarqueePageOrigin(client.right, client.bottom, state_);
-  BitBlt(page, origin.left, origin.top, state_.width, state_.height, canvasDc_, 0, 0, SRCCOPY);
+  BitBlt(page, origin_.left, origin_.top, state_.width, state_.height, canvasDc_, 0, 0, SRCCOPY);
 }
 
 }  // namespace chelan

@@ -53,13 +53,26 @@ PreviousWindow PreviousWindowOf(HWND previous) {
 
 }  // namespace
 
-SkinPage::SkinPage(Services& services, const PageDesign& design, const wchar_t* className)
-    : services_(services), design_(design), className_(className) {}
+SkinPage::SkinPage(Services& services, FrameClock& clock, const PageDesign& design, const wchar_t* className)
+    : Timer1(clock, ClockTimer::Kind::Label),
+      Timer2(clock, ClockTimer::Kind::Frames),
+      services_(services),
+      clock_(clock),
+      clockPlace_(clock.Attach(*this)),
+      design_(design),
+      className_(className) {
+  Timer1.AttachedAs(clockPlace_);
+  Timer2.AttachedAs(clockPlace_);
+}
+
+SkinPage::~SkinPage() { clock_.Detach(clockPlace_); }
 
 void SkinPage::Load() {
   if (Exists()) return;
+  // The page keeps a DC of its own for its life, so that a frame's copy fetches none.
   CreateForm(className_, std::wstring(kPageCaption), kPageClientWidth, kPageClientHeight, design_.windowBack,
-             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN);
+             WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, nullptr, CS_OWNDC);
+  pageDc_ = std::make_unique<forms::ClientDc>(hwnd());
   font_ = forms::MakeFont(L"宋体", 9, false);
   HMENU file = menu.AddPopup(L"澈岚");
   menu.AddItem(file, mnuFileMusic, L"&Music", [this] { mnuFileMusic_Click(); });
@@ -71,10 +84,6 @@ void SkinPage::Load() {
   AttachMenu(menu);
 
   if (design_.showsMixer) PlaceMixer(true);
-  Timer1.SetEnabled(false);
-  Timer2.SetEnabled(false);
-  Timer1.Tick = [this] { Timer1_Timer(); };
-  Timer2.Tick = [this] { Timer2_Timer(); };
   LayOutShell();
   lines = MakeMarqueeLines(ShortDate(services_.Now()));
   const SIZE body = picBody.InnerSize();
@@ -93,7 +102,7 @@ void SkinPage::Load() {
 void SkinPage::PrepareMarquee() {
   const auto ready = [](const BitmapHolder& holder) { return holder.Ready() ? holder.Dc() : nullptr; };
   marquee_ = std::make_unique<PageMarquee>(
-      hwnd(), picBody.Dc(), std::array<HDC, 4>{ready(holders[0]), ready(holders[1]), picLogo[0].Dc(), picLogo[1].Dc()},
+      hwnd(), pageDc_->get(), picBody.Dc(), std::array<HDC, 4>{ready(holders[0]), ready(holders[1]), picLogo[0].Dc(), picLogo[1].Dc()},
       lines, marquee);
 }
 
@@ -158,7 +167,29 @@ void SkinPage::Timer1_Timer() {
 }
 
 void SkinPage::Timer2_Timer() {
-  if (marquee_) marquee_->Tick();
+  if (onScreen_) {
+    DrawFrame();
+  } else {
+    AdvanceRoll(1);
+  }
+}
+
+void SkinPage::DrawFrame() {
+  if (marquee_) marquee_->Frame();
+}
+
+void SkinPage::AdvanceRoll(std::uint64_t steps) {
+  if (marquee_) marquee_->Advance(steps);
+}
+
+void SkinPage::NoteWindowState() {
+  if (marquee_) {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    marquee_->SetPageSize(client.right, client.bottom);
+  }
+  onScreen_ = IsWindowVisible(hwnd()) && !IsIconic(hwnd());
+  clock_.SetOnScreen(clockPlace_, onScreen_);
 }
 
 void SkinPage::LayOutShell() {
@@ -272,9 +303,9 @@ void SkinPage::FrameMusicLabel() {
 void SkinPage::Form_Activate() {
   FrameMusicLabel();
   ColorStep();
-  Timer1.SetInterval(800);
+  // Both on the program's frame clock, at its 800 ms and 10 ms: the clock label runs again whatever
+  // the clock toggle says, and the marquee runs from the first activation on.
   Timer1.SetEnabled(true);
-  Timer2.SetInterval(10);
   Timer2.SetEnabled(true);
 }
 
@@ -332,6 +363,12 @@ std::optional<LRESULT> SkinPage::OnMessage(UINT message, WPARAM wParam, LPARAM l
     case WM_SHOWWINDOW:
       // Windows leaves owned windows on screen when their owner is hidden, not minimized.
       if (wParam == FALSE && lParam == 0) HideMixer();
+      break;
+    case WM_WINDOWPOSCHANGED:
+    case WM_SIZE:
+      // Shown, hidden, minimised, restored or resized: the state a frame needs is taken here, once,
+      // instead of being asked of the window at every tick. WM_SHOWWINDOW comes before the change.
+      NoteWindowState();
       break;
     case WM_CLOSE:
       Form_QueryUnload();

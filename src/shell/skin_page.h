@@ -14,10 +14,10 @@
 #include "forms/gdi.h"
 #include "forms/menu.h"
 #include "forms/picture_box.h"
-#include "forms/timer.h"
 #include "forms/tool_tip.h"
 #include "platform/services.h"
 #include "shell/bitmap_holder.h"
+#include "shell/frame_clock.h"
 #include "shell/marquee.h"
 #include "shell/marquee_lines.h"
 #include "shell/page_activation.h"
@@ -27,9 +27,11 @@
 
 namespace chelan {
 
-class SkinPage : public forms::Form {
+class SkinPage : public forms::Form, private ClockedWindow {
  public:
-  SkinPage(Services& services, const PageDesign& design, const wchar_t* className);
+  // The page's marquee and clock label run on the program's frame clock.
+  SkinPage(Services& services, FrameClock& clock, const PageDesign& design, const wchar_t* className);
+  ~SkinPage() override;
 
   // The load-time layout, then the page's own controls.
   void Load() final;
@@ -41,7 +43,7 @@ class SkinPage : public forms::Form {
   std::array<forms::PictureBox, 2> picLogo;
   forms::Button cmdMusic, cmdClock, cmdExit, Command3, Command4;
   forms::Label lblMusic, lblClock;
-  forms::Timer Timer1{*this}, Timer2{*this};
+  ClockTimer Timer1, Timer2;
   forms::MenuBar menu;
   // The glyph sources of the tool bar buttons and menu items.
   forms::Bitmap imgMusic, ImgMusic2, imgClock, imgClock2, imgExit;
@@ -76,6 +78,8 @@ class SkinPage : public forms::Form {
   void Timer1_Timer();
   // One frame of the marquee; a page nobody can see only moves the roll on.
   void Timer2_Timer();
+  // Shown and not minimised, as the window's last messages about it said.
+  bool OnScreen() const { return onScreen_; }
   // The page's marquee once the page has loaded; null before.
   PageMarquee* Marquee() const { return marquee_.get(); }
 
@@ -120,10 +124,21 @@ class SkinPage : public forms::Form {
   // Shows a switch's state on its button, tool tip and menu glyph.
   struct SwitchLook;
   void ShowSwitch(const SwitchLook& look, bool on);
+  // Takes the page's visibility and client size from the window, on the messages that change them.
+  void NoteWindowState();
+  void DrawFrame() override;
+  void AdvanceRoll(std::uint64_t steps) override;
+  void ShowTime() override { Timer1_Timer(); }
+
+  FrameClock& clock_;
+  std::size_t clockPlace_;
+  bool onScreen_ = false;
 
   const PageDesign& design_;
   const wchar_t* className_;
   bool hasLogo_ = false;
+  // The page's own DC (its class has CS_OWNDC): the same for every frame, released with the window.
+  std::unique_ptr<forms::ClientDc> pageDc_;
   std::unique_ptr<PageMarquee> marquee_;
   bool activatedBefore_ = false;  // a frame has been drawn that a repaint can copy
 };

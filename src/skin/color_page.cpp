@@ -11,8 +11,9 @@ constexpr wchar_t kChooseAgainText[] = L"取消后重选";
 
 }  // namespace
 
-ColorPage::ColorPage(Services& services, PageSet& pageSet, const PageDesign& design, const wchar_t* className)
-    : SkinPage(services, design, className), pageSet_(pageSet) {}
+ColorPage::ColorPage(Services& services, PageSet& pageSet, FrameClock& clock, const PageDesign& design,
+                     const wchar_t* className)
+    : SkinPage(services, clock, design, className), pageSet_(pageSet) {}
 
 void ColorPage::LoadPage() {
   const HWND form = hwnd();

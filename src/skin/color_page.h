@@ -9,7 +9,8 @@ namespace chelan {
 
 class ColorPage : public SkinPage {
  public:
-  ColorPage(Services& services, PageSet& pageSet, const PageDesign& design, const wchar_t* className);
+  ColorPage(Services& services, PageSet& pageSet, FrameClock& clock, const PageDesign& design,
+            const wchar_t* className);
 
   // The page's pending colour, never shown: red, green, blue as decimal text.
   forms::TextBox Text3, Text4, Text5;

@@ -22,8 +22,8 @@ constexpr forms::TwipRect kShapes[] = {{330, 540, 3015, 1185}, {7200, 450, 1155,
 
 }  // namespace
 
-frmFancyfrm::frmFancyfrm(Services& services, PageSet& pageSet, Form3& mixer)
-    : ColorPage(services, pageSet, kPage1Design, L"ChelanFrmFancyfrm"), mixer_(mixer) {}
+frmFancyfrm::frmFancyfrm(Services& services, PageSet& pageSet, FrameClock& clock, Form3& mixer)
+    : ColorPage(services, pageSet, clock, kPage1Design, L"ChelanFrmFancyfrm"), mixer_(mixer) {}
 
 void frmFancyfrm::LoadColorControls() {
   const HWND form = hwnd();

@@ -11,7 +11,7 @@ namespace chelan {
 
 class frmFancyfrm : public ColorPage {
  public:
-  frmFancyfrm(Services& services, PageSet& pageSet, Form3& mixer);
+  frmFancyfrm(Services& services, PageSet& pageSet, FrameClock& clock, Form3& mixer);
 
   forms::OptionButton Option1;
   forms::Button Command2, Command5, Command6, Command8, Command9, Command10, Command11, Command12, Command13;

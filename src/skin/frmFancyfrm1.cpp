@@ -10,8 +10,10 @@ enum ControlId { kOption1 = 3101, kCommand2, kCommand8, kLabel2 };
 
 }  // namespace
 
-frmFancyfrm1::frmFancyfrm1(Services& services, PageSet& pageSet, std::function<void(ColorValue)> setPage1Pending)
-    : ColorPage(services, pageSet, kPage2Design, L"ChelanFrmFancyfrm1"), setPage1Pending_(std::move(setPage1Pending)) {}
+frmFancyfrm1::frmFancyfrm1(Services& services, PageSet& pageSet, FrameClock& clock,
+                           std::function<void(ColorValue)> setPage1Pending)
+    : ColorPage(services, pageSet, clock, kPage2Design, L"ChelanFrmFancyfrm1"),
+      setPage1Pending_(std::move(setPage1Pending)) {}
 
 void frmFancyfrm1::LoadColorControls() {
   const HWND form = hwnd();

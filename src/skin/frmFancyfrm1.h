@@ -10,7 +10,8 @@ namespace chelan {
 class frmFancyfrm1 : public ColorPage {
  public:
   // setPage1Pending writes skin page 1's three pending-colour boxes, red first.
-  frmFancyfrm1(Services& services, PageSet& pageSet, std::function<void(ColorValue)> setPage1Pending);
+  frmFancyfrm1(Services& services, PageSet& pageSet, FrameClock& clock,
+               std::function<void(ColorValue)> setPage1Pending);
 
   forms::OptionButton Option1;
   forms::Button Command2, Command8;

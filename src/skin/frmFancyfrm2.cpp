@@ -10,9 +10,9 @@ enum ControlId { kOption1 = 3201, kCommand1, kCommand2 };
 
 }  // namespace
 
-frmFancyfrm2::frmFancyfrm2(Services& services, PageSet& pageSet, std::function<void(ColorValue)> setPage1Pending,
-                           std::function<void()> openPuzzle)
-    : ColorPage(services, pageSet, kPage3Design, L"ChelanFrmFancyfrm2"),
+frmFancyfrm2::frmFancyfrm2(Services& services, PageSet& pageSet, FrameClock& clock,
+                           std::function<void(ColorValue)> setPage1Pending, std::function<void()> openPuzzle)
+    : ColorPage(services, pageSet, clock, kPage3Design, L"ChelanFrmFancyfrm2"),
       setPage1Pending_(std::move(setPage1Pending)),
       openPuzzle_(std::move(openPuzzle)) {}
 

@@ -11,7 +11,7 @@ class frmFancyfrm2 : public ColorPage {
  public:
   // setPage1Pending writes skin page 1's three pending-colour boxes, red first; openPuzzle shows
   // the puzzle window.
-  frmFancyfrm2(Services& services, PageSet& pageSet, std::function<void(ColorValue)> setPage1Pending,
+  frmFancyfrm2(Services& services, PageSet& pageSet, FrameClock& clock, std::function<void(ColorValue)> setPage1Pending,
                std::function<void()> openPuzzle);
 
   forms::OptionButton Option1;

@@ -4,6 +4,10 @@
 // itself; pages 2 and 3 hidden; the mixer open. Prints that state and "ready", keeps the program
 // idle for the given seconds (tools/bench measures it meanwhile), checks the state again and
 // exits non-zero whenever it is not there.
+//
+// With "minimised" after the seconds, it then minimises page 1 as its minimise box does and
+// measures that instead: page 1 minimised, pages 2 and 3 hidden, before and after the seconds; at
+// the end page 1 is restored and its marquee must move on the screen again.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -83,8 +87,26 @@ std::vector<DWORD> ReadBodyFromScreen(HWND page) {
   return pixels;
 }
 
+// Two reads of page 1's body on the screen a few ticks of 10 ms apart; a moving roll changes many
+// pixels. The roll may lie between two passes (nothing but the gradient in view) for a moment.
+std::string MarqueeMoving(HWND page1, bool& moving) {
+  std::size_t changed = 0, total = 0;
+  const DWORD start = GetTickCount();
+  while (changed < 100 && GetTickCount() - start < 10000) {
+    const std::vector<DWORD> before = ReadBodyFromScreen(page1);
+    Sleep(100);
+    const std::vector<DWORD> after = ReadBodyFromScreen(page1);
+    changed = 0;
+    total = before.size();
+    for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) changed += before[i] != after[i];
+  }
+  moving = changed >= 100;
+  return "page 1's marquee moving on screen (" + std::to_string(changed) + " of " + std::to_string(total) +
+         " body pixels changed in 100 ms, seen after " + std::to_string(GetTickCount() - start) + " ms)";
+}
+
 // Checks the state the measurement is about and describes it; false when any part is missing.
-bool CheckState(const Program& program, std::string& said) {
+bool CheckState(const Program& program, bool minimised, std::string& said) {
   const HWND page1 = Page(program, 1);
   const HWND page2 = Page(program, 2);
   const HWND page3 = Page(program, 3);
@@ -97,35 +119,40 @@ bool CheckState(const Program& program, std::string& said) {
   DWORD_PTR unused = 0;
   say(page1 && SendMessageTimeoutW(page1, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &unused) != 0,
       "the program answering messages");
-  say(IsShown(page1), "page 1 visible");
-  say(page1 && !IsIconic(page1), "page 1 not minimised");
   say(page2 && !IsWindowVisible(page2), "page 2 hidden");
   say(page3 && !IsWindowVisible(page3), "page 3 hidden");
+  if (minimised) {
+    say(page1 && IsIconic(page1), "page 1 minimised");
+    return ok;
+  }
+  say(IsShown(page1), "page 1 visible");
+  say(page1 && !IsIconic(page1), "page 1 not minimised");
   say(IsShown(mixer), "mixer open");
   if (IsShown(page1)) {
-    // Two reads a few ticks of 10 ms apart; a moving roll changes many pixels of the body. The
-    // roll may lie between two passes (nothing but the gradient in view) for a moment.
-    std::size_t changed = 0, total = 0;
-    const DWORD start = GetTickCount();
-    while (changed < 100 && GetTickCount() - start < 10000) {
-      const std::vector<DWORD> before = ReadBodyFromScreen(page1);
-      Sleep(100);
-      const std::vector<DWORD> after = ReadBodyFromScreen(page1);
-      changed = 0;
-      total = before.size();
-      for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) changed += before[i] != after[i];
-    }
-    say(changed >= 100, "page 1's marquee moving on screen (" + std::to_string(changed) + " of " +
-                            std::to_string(total) + " body pixels changed in 100 ms, seen after " +
-                            std::to_string(GetTickCount() - start) + " ms)");
+    bool moving = false;
+    const std::string seen = MarqueeMoving(page1, moving);
+    say(moving, seen);
   }
   return ok;
+}
+
+// Sends page 1 the system command its minimise or restore box sends, and waits for the change.
+bool Minimise(const Program& program, bool minimise) {
+  const HWND page1 = Page(program, 1);
+  DWORD_PTR unused = 0;
+  SendMessageTimeoutW(page1, WM_SYSCOMMAND, minimise ? SC_MINIMIZE : SC_RESTORE, 0, SMTO_ABORTIFHUNG, 5000, &unused);
+  for (int i = 0; i < 1000; ++i) {
+    if ((IsIconic(page1) != FALSE) == minimise) return true;
+    Sleep(5);
+  }
+  return false;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const int seconds = argc > 1 ? std::atoi(argv[1]) : 15;
+  const bool minimised = argc > 2 && std::string(argv[2]) == "minimised";
   StagedFolder folder(L"idle", chelan::PasswordFileBytes(""));
   Program program(folder);
   const auto fail = [](const char* what) {
@@ -142,14 +169,30 @@ int main(int argc, char** argv) {
     return fail("page 1 did not replace page 3");
   }
   std::string state;
-  const bool ready = CheckState(program, state);
+  bool ready = CheckState(program, false, state);
+  if (ready && minimised) {
+    if (!Minimise(program, true)) return fail("page 1 did not minimise");
+    state.clear();
+    ready = CheckState(program, true, state);
+  }
   std::printf("state: %s\n", state.c_str());
   if (!ready) return fail("the program is not in the state to measure");
   std::printf("ready\n");
   std::fflush(stdout);
   Sleep(static_cast<DWORD>(seconds) * 1000);
   state.clear();
-  const bool kept = CheckState(program, state);
+  bool kept = CheckState(program, minimised, state);
+  if (kept && minimised) {
+    // The program comes back from the taskbar with its marquee moving.
+    bool moving = false;
+    kept = Minimise(program, false);
+    state += std::string(kept ? "; " : "; NOT ") + "page 1 restored";
+    if (kept) {
+      const std::string seen = MarqueeMoving(Page(program, 1), moving);
+      state += "; " + std::string(moving ? "" : "NOT ") + seen;
+      kept = moving;
+    }
+  }
   std::printf("state after: %s\n", state.c_str());
   std::fflush(stdout);
   return kept ? 0 : fail("the state changed while it was measured");

@@ -342,6 +342,81 @@ TEST_F(MarqueeFrame, AdvancingWithoutDrawingMatchesDrawingThroughRestarts) {
   EXPECT_GE(restarts, 2);
 }
 
+// A frame as the eye sees it: every copy and every row with its place, size, colour and outline.
+std::vector<std::wstring> Picture(const RecordingCanvas& canvas) {
+  std::vector<std::wstring> picture;
+  for (const Op& op : canvas.ops) {
+    if (op.copy) {
+      picture.push_back(L"copy " + std::to_wstring(static_cast<int>(op.copy->source)) + L" " +
+                        std::to_wstring(op.copy->left) + L"," + std::to_wstring(op.copy->top) + L" " +
+                        std::to_wstring(op.copy->width) + L"x" + std::to_wstring(op.copy->height));
+    } else {
+      picture.push_back(op.text->text + L" @" + std::to_wstring(op.text->x) + L"," + std::to_wstring(op.text->y) +
+                        L" " + std::to_wstring(op.text->points) + L"pt #" + std::to_wstring(op.text->color) +
+                        (op.text->outlined ? L" outlined" : L""));
+    }
+  }
+  return picture;
+}
+
+struct CatchUpCase {
+  const char* name;
+  int framesBefore;  // frames drawn before the page went out of sight (from the loaded page)
+  int cycles;        // whole roll cycles in the steps away
+  int extraSteps;    // and this many steps more
+};
+
+class MarqueeCatchUp : public MarqueeFrame, public ::testing::WithParamInterface<CatchUpCase> {
+ protected:
+  // The frames of one roll cycle, counted by drawing: from the start position until the frame that
+  // has started the roll again.
+  int DrawnCycle() {
+    MarqueeState drawn = MakeMarqueeState(kWidth, kHeight, kLogoSide, kLogoSide);
+    RecordingCanvas scratch;
+    int frames = 0;
+    do {
+      ComposeMarqueeFrame(scratch, layout, drawn);
+      ++frames;
+    } while (drawn.scrollPosition != drawn.startPosition && frames < 100000);
+    return frames;
+  }
+};
+
+TEST_P(MarqueeCatchUp, ManyStepsAtOnceLeaveTheRollWhereATickPerStepWouldHave) {
+  const CatchUpCase& c = GetParam();
+  for (int frame = 0; frame < c.framesBefore; ++frame) Compose();
+  const int cycle = DrawnCycle();
+  ASSERT_GT(cycle, 300) << "the roll runs through the whole canvas height and more";
+  const std::uint64_t steps = static_cast<std::uint64_t>(c.cycles) * cycle + c.extraSteps;
+
+  MarqueeState away = state;
+  AdvanceMarquee(layout, away, steps);
+  // A tick per step, drawn: whole cycles change nothing, as the count above shows by drawing.
+  for (int step = 0; step < c.extraSteps + (c.cycles > 0 ? cycle : 0); ++step) Compose();
+  if (c.cycles > 0) {
+    // One cycle drawn out brings the roll back to where it was; the extra steps then follow.
+    MarqueeState check = away;
+    AdvanceMarquee(layout, check, cycle);
+    ASSERT_EQ(check.scrollPosition, away.scrollPosition);
+  }
+  ASSERT_EQ(away.scrollPosition, state.scrollPosition) << steps << " steps";
+
+  // The next frame shown: the same rows at the same places in the same colours.
+  RecordingCanvas shownAgain;
+  ComposeMarqueeFrame(shownAgain, layout, away);
+  Compose();
+  EXPECT_EQ(Picture(shownAgain), Picture(canvas));
+  EXPECT_EQ(away.scrollPosition, state.scrollPosition);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, MarqueeCatchUp,
+    ::testing::Values(CatchUpCase{"none", 5, 0, 0}, CatchUpCase{"one", 0, 0, 1}, CatchUpCase{"aFew", 17, 0, 40},
+                      CatchUpCase{"throughTheRestart", 600, 0, 500}, CatchUpCase{"oneCycle", 3, 1, 0},
+                      CatchUpCase{"cyclesAndMore", 250, 3, 123}, CatchUpCase{"thousandsOfCycles", 42, 8640, 777},
+                      CatchUpCase{"fromTheStart", 0, 2, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(MarqueeFrame, CanvasIsCentredOnThePage) {
   state = MakeMarqueeState(603, 357, kLogoSide, kLogoSide);
   // The design page is 603 × 411 pixels: the canvas lands under the 27-pixel tool bar.

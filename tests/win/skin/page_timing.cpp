@@ -41,7 +41,8 @@ int main() {
     {
       auto mixer = std::make_unique<chelan::Form3>(services);
       chelan::PageSet pageSet;
-      auto page = std::make_unique<chelan::frmFancyfrm>(services, pageSet, *mixer);
+      chelan::FrameClock clock;
+      auto page = std::make_unique<chelan::frmFancyfrm>(services, pageSet, clock, *mixer);
       loads.push_back(Milliseconds([&] { page->Load(); }));
     }
     // The display finishes with the windows just made and gone before the next load, as it would
@@ -54,7 +55,8 @@ int main() {
 
   chelan::Form3 mixer(services);
   chelan::PageSet pageSet;
-  chelan::frmFancyfrm page(services, pageSet, mixer);
+  chelan::FrameClock clock;
+  chelan::frmFancyfrm page(services, pageSet, clock, mixer);
   page.Show();
   chelan::forms::DoEvents();
   Sleep(200);

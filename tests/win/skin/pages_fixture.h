@@ -3,6 +3,8 @@
 // and 3 report what they write into page 1 instead of writing it, and page 3's puzzle button counts.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "fake_services.h"
@@ -35,11 +37,15 @@ class PagesTest : public ::testing::Test {
   testing::FakeServices services;
   PageSet pageSet;
   Form3 mixer{services};
-  frmFancyfrm page1{services, pageSet, mixer};
+  // Real time unless a test stops it at a moment of its choosing.
+  std::optional<std::uint64_t> frozenTime;
+  FrameClock clock{[this] { return frozenTime ? *frozenTime : static_cast<std::uint64_t>(GetTickCount64()); }};
+  frmFancyfrm page1{services, pageSet, clock, mixer};
   std::vector<ColorValue> page1Pending;
   int puzzleOpenings = 0;
-  frmFancyfrm1 page2{services, pageSet, [this](ColorValue c) { page1Pending.push_back(c); }};
-  frmFancyfrm2 page3{services, pageSet, [this](ColorValue c) { page1Pending.push_back(c); }, [this] { ++puzzleOpenings; }};
+  frmFancyfrm1 page2{services, pageSet, clock, [this](ColorValue c) { page1Pending.push_back(c); }};
+  frmFancyfrm2 page3{services, pageSet, clock, [this](ColorValue c) { page1Pending.push_back(c); },
+                     [this] { ++puzzleOpenings; }};
 };
 
 }  // namespace chelan
