@@ -2,8 +2,8 @@
 # The prefix lives in the build folder; the persistent wine server makes each Wine process start fast.
 chelan_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # A person's own desktop (CHELAN_DESKTOP=yes, set by tools/run on a display) gets a prefix of its own
-# whose windows the window manager manages, with Wine's own sound driver; the tests' prefix is made for a display
-# without one.
+# whose windows the window manager manages, with Wine's own sound driver; the tests' prefix is made
+# for a display without one.
 if [ -n "${CHELAN_DESKTOP:-}" ]; then
   export WINEPREFIX="${CHELAN_WINEPREFIX:-$chelan_root/build/desktop-wineprefix}"
 else
@@ -41,7 +41,8 @@ chelan_loader_for() {
 # Creates the prefix once, with window frames drawn by Wine and windows it does not hand to a window
 # manager (there is none: hiding a window would wait 2 s for one), and no audio device, so that sound
 # calls fail fast instead of waiting for one. A desktop prefix keeps Wine's defaults for both: the
-# window manager frames the windows and gives them task bar entries and focus, and Wine finds its own sound device.
+# window manager frames the windows and gives them task bar entries and focus, and Wine finds its
+# own sound device.
 # Raise the version when the settings below or the installed Wine change (a prefix made before the
 # 32-bit Wine was installed cannot load its kernel32.dll afterwards): a prefix this recipe made with
 # another version is then made again from nothing. Where 32-bit programs run, the prefix must have its
